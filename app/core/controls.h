@@ -1,0 +1,57 @@
+// The control layer: the few operations that the window's logic performs on
+// its controls. The logic knows nothing else of the toolkit, so it runs
+// against any implementation of these interfaces: the Qt widgets in the
+// application, plain in-memory controls in the tests.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace chengxi {
+
+// Raised by a control whose operation cannot be carried out (a position out
+// of range, a list that no longer fits its 16-bit count). Nothing in the
+// window's logic handles it: it ends the handler that made the call, and the
+// application reports it and exits.
+class ControlError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// An editable drop-down combo box. Texts are UTF-16 and are kept exactly as
+// given, code unit for code unit.
+class ComboBox {
+public:
+    virtual ~ComboBox() = default;
+
+    // Inserts an entry at `position` (0 to ListCount()).
+    virtual void AddItem(std::u16string_view item, std::int16_t position) = 0;
+    // Removes the entry at `position` (0 to ListCount() - 1).
+    virtual void RemoveItem(std::int16_t position) = 0;
+    virtual std::int16_t ListCount() const = 0;
+    // The text of the edit field, picked or typed.
+    virtual std::u16string Text() const = 0;
+    virtual void setText(std::u16string_view text) = 0;
+};
+
+// A static text label.
+class Label {
+public:
+    virtual ~Label() = default;
+    virtual void setCaption(std::u16string_view caption) = 0;
+};
+
+// The user's locale: the clock text and the formatting of numbers.
+class LocaleServices {
+public:
+    virtual ~LocaleServices() = default;
+    // The current local date and time in the locale's general form.
+    virtual std::u16string dateTimeText() const = 0;
+    // `value` with exactly two decimals, rounded to the nearest hundredth, a
+    // leading zero below 1 and the locale's decimal separator.
+    virtual std::u16string fixed2(double value) const = 0;
+};
+
+}  // namespace chengxi

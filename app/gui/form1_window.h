@@ -1,0 +1,62 @@
+// The query window: the widgets of its fixed layout, bound to the window's
+// logic through the control layer.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/core/form1.h"
+#include "app/gui/qt_controls.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace chengxi::gui {
+
+struct Form1WindowOptions {
+    // The clock's time source.
+    QtLocaleServices::TimeSource now = &QDateTime::currentDateTime;
+    // Called with the message of a failed control operation. When empty, the
+    // error is reported (stderr and a dialog) and the program exits.
+    std::function<void(const QString&)> onFatalError;
+};
+
+class Form1Window final : public QWidget {
+public:
+    using Options = Form1WindowOptions;
+
+    explicit Form1Window(Options options = {});
+    ~Form1Window() override;
+
+private:
+    // Runs one of the logic's handlers; a failed control operation stops the
+    // timer and goes to the fatal-error handler.
+    void run(void (Form1::*handler)());
+
+    Options options_;
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QComboBox* Combo3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label10 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    std::unique_ptr<QtComboBox> combo1_;
+    std::unique_ptr<QtComboBox> combo2_;
+    std::unique_ptr<QtComboBox> combo3_;
+    std::unique_ptr<QtLabel> label2_;
+    std::unique_ptr<QtLabel> label8_;
+    std::unique_ptr<QtLabel> label10_;
+    QtLocaleServices locale_;
+    std::unique_ptr<Form1> form_;
+};
+
+// Maps the window's font names to the Song and Kai faces installed here.
+void installFontSubstitutions();
+
+}  // namespace chengxi::gui
