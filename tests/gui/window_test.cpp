@@ -111,6 +111,80 @@ TEST(Window, PickingAnEntryActsLikeTypingIt)
     EXPECT_EQ(w.combo(1)->currentText(), QStringLiteral("安徽"));
 }
 
+TEST(Window, DistrictListsThroughTheWidgets)
+{
+    Window w;
+    w.tick();
+    // A city of another province, typed: the province is not consulted.
+    w.type(2, QStringLiteral("兰州"));
+    w.tick();
+    EXPECT_EQ(w.combo(3)->count(), 8);
+    EXPECT_EQ(w.combo(3)->currentText(), QStringLiteral("安宁区"));
+    EXPECT_EQ(w.combo(1)->currentText(), QStringLiteral("北京"));
+    // Near misses change nothing.
+    for (const QString& text : {QStringLiteral("兰州 "), QStringLiteral("兰州市")}) {
+        w.type(2, text);
+        w.tick();
+        EXPECT_EQ(w.combo(3)->count(), 8);
+        EXPECT_EQ(w.combo(3)->currentText(), QStringLiteral("安宁区"));
+    }
+    // 吉林 as a city, then as a province.
+    w.type(2, QStringLiteral("吉林"));
+    w.tick();
+    EXPECT_EQ(w.combo(3)->count(), 9);
+    EXPECT_EQ(w.combo(3)->currentText(), QStringLiteral("昌邑区"));
+    w.type(1, QStringLiteral("吉林"));
+    w.tick();
+    EXPECT_EQ(w.combo(2)->currentText(), QStringLiteral("白城"));
+    EXPECT_EQ(w.items(3), (QStringList{QStringLiteral("大安市"), QStringLiteral("洮北区"), QStringLiteral("洮南市"),
+                                       QStringLiteral("通榆县"), QStringLiteral("镇赉县")}));
+    // 宿州: an empty list and an empty text, which a query answers.
+    w.type(1, QStringLiteral("安徽"));
+    w.tick();
+    w.combo(2)->setCurrentIndex(12);
+    ASSERT_EQ(w.combo(2)->currentText(), QStringLiteral("宿州"));
+    w.tick();
+    EXPECT_EQ(w.combo(3)->count(), 0);
+    EXPECT_EQ(w.combo(3)->currentText(), QString());
+    w.button()->click();
+    EXPECT_EQ(w.label(8)->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.label(10)->text(), QStringLiteral("0.00mg/L"));
+}
+
+TEST(Window, OddFiguresThroughTheWidgets)
+{
+    Window w;
+    const struct {
+        const char* province;
+        const char* city;
+        const char* district;
+        const char* tds;
+        const char* chlorine;
+    } rows[] = {
+        {"辽宁", "葫芦岛", "南票区", "3921", "0.11mg/L"},
+        {"湖北", "襄阳", "樊城区", "126", "87.00mg/L"},
+        {"山东", "济宁", "嘉祥区", "572", "0.57mg/L"},
+        {"湖北", "武汉", "~口区", nullptr, nullptr},
+        {"河南", "洛阳", "e河回族区", nullptr, nullptr},
+    };
+    for (const auto& row : rows) {
+        w.type(1, QString::fromUtf8(row.province));
+        w.tick();
+        w.type(2, QString::fromUtf8(row.city));
+        w.tick();
+        w.type(3, QString::fromUtf8(row.district));
+        w.button()->click();
+        if (row.tds != nullptr) {
+            EXPECT_EQ(w.label(8)->text(), QString::fromUtf8(row.tds));
+            EXPECT_EQ(w.label(10)->text(), QString::fromUtf8(row.chlorine));
+        } else {
+            // The stored odd names answer like any other.
+            EXPECT_TRUE(w.items(3).contains(QString::fromUtf8(row.district)));
+            EXPECT_FALSE(w.label(10)->text().isEmpty());
+        }
+    }
+}
+
 TEST(Window, Geometry)
 {
     Window w;
