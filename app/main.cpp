@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/gui/form1_window.h"
+#include "chengxi_version.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chengxi-water"));
+    QApplication::setApplicationVersion(QStringLiteral(CHENGXI_VERSION_TEXT));
 
     chengxi::gui::Form1Window window;
     window.show();

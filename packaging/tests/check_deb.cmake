@@ -1,0 +1,106 @@
+# Builds the Debian package with CPack into a scratch directory and checks its
+# control fields and its contents. Skipped when dpkg-deb is missing.
+#
+#   cmake -DCPACK=cpack -DCPACK_CONFIG=.../CPackConfig.cmake -DWORK_DIR=... -DCONFIG=...
+#         -DNAME=... -DVERSION=... -DEXPECTED=a|b|... -P check_deb.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+foreach(var IN ITEMS CPACK CPACK_CONFIG WORK_DIR NAME VERSION EXPECTED)
+    if(NOT DEFINED ${var})
+        message(FATAL_ERROR "${var} is not set")
+    endif()
+endforeach()
+string(REPLACE "|" ";" EXPECTED "${EXPECTED}")
+
+find_program(dpkg_deb dpkg-deb)
+if(NOT dpkg_deb)
+    message("Skipped: dpkg-deb is not installed (Debian package dpkg).")
+    return()
+endif()
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+set(config_args "")
+if(CONFIG)
+    set(config_args -C "${CONFIG}")
+endif()
+execute_process(
+    COMMAND "${CPACK}" -G DEB --config "${CPACK_CONFIG}" -B "${WORK_DIR}" ${config_args}
+    RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cpack -G DEB failed")
+endif()
+file(GLOB debs "${WORK_DIR}/${NAME}_*.deb")
+list(LENGTH debs count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "expected one ${NAME}_*.deb in ${WORK_DIR}, found: ${debs}")
+endif()
+
+set(errors "")
+macro(field name)
+    execute_process(COMMAND "${dpkg_deb}" --field "${debs}" ${name}
+        OUTPUT_VARIABLE ${name} OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+endmacro()
+field(Package)
+field(Version)
+field(Section)
+field(Maintainer)
+field(Depends)
+
+if(NOT Package STREQUAL NAME)
+    string(APPEND errors "  Package is '${Package}', not ${NAME}\n")
+endif()
+if(NOT Version STREQUAL VERSION)
+    string(APPEND errors "  Version is '${Version}', not ${VERSION}\n")
+endif()
+if(NOT Section STREQUAL "utils")
+    string(APPEND errors "  Section is '${Section}', not utils\n")
+endif()
+if(Maintainer STREQUAL "")
+    string(APPEND errors "  no Maintainer\n")
+endif()
+# The Qt libraries it links to, the xcb platform plugin it loads and the two
+# fonts the window uses.
+string(REGEX REPLACE " *\\([^)]*\\)" "" depends "${Depends}")
+string(REGEX REPLACE " *, *" ";" depends "${depends}")
+foreach(package IN ITEMS libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins
+                         fonts-arphic-uming fonts-arphic-ukai)
+    if(NOT package IN_LIST depends)
+        string(APPEND errors "  Depends lacks ${package}: ${Depends}\n")
+    endif()
+endforeach()
+
+# The files: what `cmake --install` puts under the prefix, under /usr.
+execute_process(COMMAND "${dpkg_deb}" --contents "${debs}"
+    OUTPUT_VARIABLE listing COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "\n-[^\n]* \\./usr/[^\n]*" lines "\n${listing}")
+set(files "")
+foreach(line IN LISTS lines)
+    string(REGEX REPLACE ".* \\./usr/" "" file "${line}")
+    list(APPEND files "${file}")
+endforeach()
+foreach(file IN LISTS EXPECTED)
+    if(NOT file IN_LIST files)
+        string(APPEND errors "  missing: /usr/${file}\n")
+    endif()
+endforeach()
+foreach(file IN LISTS files)
+    if(NOT file IN_LIST EXPECTED)
+        string(APPEND errors "  not expected: /usr/${file}\n")
+    endif()
+endforeach()
+foreach(line IN LISTS lines)
+    if(line MATCHES " \\./usr/bin/" AND NOT line MATCHES "^\n-rwxr-xr-x ")
+        string(APPEND errors "  not executable by all:${line}\n")
+    endif()
+endforeach()
+string(REGEX MATCHALL "\n[^\n]* \\./[^u\n][^\n]*" outside "\n${listing}")
+if(outside)
+    string(APPEND errors "  files outside /usr:${outside}\n")
+endif()
+
+if(errors)
+    message(FATAL_ERROR "${debs}:\n${errors}\n${listing}")
+endif()
+message(STATUS "${debs}\n  Depends: ${Depends}\n${listing}")

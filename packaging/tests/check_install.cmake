@@ -1,0 +1,131 @@
+# Installs the build tree with prefix /usr into a fresh staging directory (as
+# the Debian package does) and checks that exactly the expected files arrive,
+# and that the desktop entry, the icons and the metainfo refer to each other.
+#
+#   cmake -DBUILD_DIR=... -DSTAGE_DIR=... -DCONFIG=... -DEXPECTED=a|b|...
+#         -DBINDIR=bin -DDATADIR=share -DAPP_NAME=... -P check_install.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+foreach(var IN ITEMS BUILD_DIR STAGE_DIR EXPECTED BINDIR DATADIR APP_NAME)
+    if(NOT DEFINED ${var})
+        message(FATAL_ERROR "${var} is not set")
+    endif()
+endforeach()
+string(REPLACE "|" ";" EXPECTED "${EXPECTED}")
+
+set(errors "")
+macro(fail text)
+    string(APPEND errors "  ${text}\n")
+endmacro()
+
+file(REMOVE_RECURSE "${STAGE_DIR}")
+set(config_args "")
+if(CONFIG)
+    set(config_args --config "${CONFIG}")
+endif()
+set(ENV{DESTDIR} "${STAGE_DIR}")
+execute_process(
+    COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix /usr ${config_args}
+    RESULT_VARIABLE result)
+unset(ENV{DESTDIR})
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(root "${STAGE_DIR}/usr")
+
+# Exactly the expected files: nothing missing, nothing from the build tree
+# (libraries, headers, test programs) coming along.
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${root}" "${root}/*")
+file(GLOB_RECURSE outside LIST_DIRECTORIES false RELATIVE "${STAGE_DIR}" "${STAGE_DIR}/*")
+list(FILTER outside EXCLUDE REGEX "^usr/")
+foreach(file IN LISTS outside)
+    fail("installed outside the prefix: /${file}")
+endforeach()
+foreach(file IN LISTS EXPECTED)
+    if(NOT file IN_LIST installed)
+        fail("missing: /usr/${file}")
+    endif()
+endforeach()
+foreach(file IN LISTS installed)
+    if(NOT file IN_LIST EXPECTED)
+        fail("not expected: /usr/${file}")
+    endif()
+endforeach()
+
+# The program, not a script or a placeholder. (The Debian package's test
+# checks its permissions.)
+set(program "${root}/${BINDIR}/${APP_NAME}")
+if(EXISTS "${program}")
+    file(READ "${program}" magic LIMIT 4 HEX)
+    if(NOT magic STREQUAL "7f454c46")
+        fail("${program} is not an ELF file")
+    endif()
+endif()
+
+# The desktop entry starts the installed program and names the installed icon.
+set(desktop "${root}/${DATADIR}/applications/${APP_NAME}.desktop")
+if(EXISTS "${desktop}")
+    file(STRINGS "${desktop}" lines ENCODING UTF-8)
+    set(exec "")
+    set(icon "")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "^Exec=([^ ]+)")
+            set(exec "${CMAKE_MATCH_1}")
+        elseif(line MATCHES "^Icon=(.+)$")
+            set(icon "${CMAKE_MATCH_1}")
+        endif()
+    endforeach()
+    if(NOT exec STREQUAL APP_NAME)
+        fail("desktop entry: Exec runs '${exec}', the program is installed as ${BINDIR}/${APP_NAME}")
+    endif()
+    if(icon STREQUAL "")
+        fail("desktop entry: no Icon")
+    endif()
+    # Each size directory holds a PNG of that size (width and height are the
+    # two big-endian words after the 8-byte signature and the IHDR header).
+    foreach(size_word IN ITEMS "16:00000010" "32:00000020")
+        string(REPLACE ":" ";" size_word "${size_word}")
+        list(GET size_word 0 size)
+        list(GET size_word 1 word)
+        set(png "${root}/${DATADIR}/icons/hicolor/${size}x${size}/apps/${icon}.png")
+        if(NOT EXISTS "${png}")
+            fail("desktop entry: no ${size}x${size} icon named '${icon}'")
+            continue()
+        endif()
+        file(READ "${png}" head LIMIT 24 HEX)
+        string(SUBSTRING "${head}" 0 16 signature)
+        string(SUBSTRING "${head}" 32 16 dimensions)
+        if(NOT signature STREQUAL "89504e470d0a1a0a")
+            fail("${png} is not a PNG file")
+        elseif(NOT dimensions STREQUAL "${word}${word}")
+            fail("${png} is not ${size}x${size} (IHDR width, height: ${dimensions})")
+        endif()
+    endforeach()
+endif()
+
+# The metainfo has the desktop entry's name as its id and launches that entry.
+set(metainfo "${root}/${DATADIR}/metainfo/${APP_NAME}.metainfo.xml")
+if(EXISTS "${metainfo}")
+    file(READ "${metainfo}" xml)
+    set(id "")
+    if(xml MATCHES "<id>([^<]*)</id>")
+        set(id "${CMAKE_MATCH_1}")
+    endif()
+    set(launchable "")
+    if(xml MATCHES "<launchable type=\"desktop-id\">([^<]*)</launchable>")
+        set(launchable "${CMAKE_MATCH_1}")
+    endif()
+    if(NOT id STREQUAL APP_NAME)
+        fail("metainfo: id is '${id}', the desktop entry is ${APP_NAME}.desktop")
+    endif()
+    if(NOT launchable STREQUAL "${APP_NAME}.desktop")
+        fail("metainfo: launches '${launchable}', not ${APP_NAME}.desktop")
+    endif()
+endif()
+
+if(errors)
+    message(FATAL_ERROR "Installed tree under ${STAGE_DIR}:\n${errors}")
+endif()
+message(STATUS "Installed into ${STAGE_DIR}: ${installed}")

@@ -1,0 +1,97 @@
+# Compiles the program's resource script with the MinGW resource compiler to
+# the object file a MinGW build links, reads that object back as a resource
+# script, and checks the icon and the version information in it. Skipped when
+# x86_64-w64-mingw32-windres (Debian package binutils-mingw-w64-x86-64) or a C
+# preprocessor for it is missing.
+#
+#   cmake -DRC_FILE=... -DWORK_DIR=... -DVERSION=1,2,3,4 -DVERSION_TEXT=1.23
+#         -P check_windows_resources.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+foreach(var IN ITEMS RC_FILE WORK_DIR VERSION VERSION_TEXT)
+    if(NOT DEFINED ${var})
+        message(FATAL_ERROR "${var} is not set")
+    endif()
+endforeach()
+
+find_program(windres x86_64-w64-mingw32-windres)
+if(NOT windres)
+    message("Skipped: x86_64-w64-mingw32-windres is not installed (Debian package binutils-mingw-w64-x86-64).")
+    return()
+endif()
+# windres preprocesses with the MinGW gcc; without that compiler the host's
+# C preprocessor does the same job.
+find_program(mingw_gcc x86_64-w64-mingw32-gcc)
+set(preprocessor_args "")
+if(NOT mingw_gcc)
+    find_program(host_cpp cpp)
+    if(NOT host_cpp)
+        message("Skipped: neither x86_64-w64-mingw32-gcc nor cpp is installed to preprocess for windres.")
+        return()
+    endif()
+    set(preprocessor_args
+        "--preprocessor=${host_cpp}" --preprocessor-arg=-xc --preprocessor-arg=-DRC_INVOKED)
+endif()
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+set(object "${WORK_DIR}/chengxi-water.rc.o")
+set(decompiled "${WORK_DIR}/chengxi-water.decompiled.rc")
+
+execute_process(
+    COMMAND "${windres}" ${preprocessor_args} -i "${RC_FILE}" -O coff -o "${object}"
+    RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "windres cannot compile ${RC_FILE}")
+endif()
+execute_process(
+    COMMAND "${windres}" -J coff -i "${object}" -O rc -o "${decompiled}"
+    RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "windres cannot read back ${object}")
+endif()
+file(READ "${decompiled}" rc)
+
+string(REPLACE "," ", *" version_list "${VERSION}")
+string(REPLACE "." "\\." version_text "${VERSION_TEXT}")
+# 澄溪水质查询系统 as windres writes UTF-16 strings back. Had the script been
+# read in another code page than UTF-8, these would be other code units.
+set(product_name [[L"\\x6f84\\x6eaa\\x6c34\\x8d28\\x67e5\\x8be2\\x7cfb\\x7edf"]])
+
+set(expectations
+    "two icon images@[0-9]+ 3 /\\* RT_ICON \\*/.*[0-9]+ 3 /\\* RT_ICON \\*/"
+    "an icon group named IDI_ICON1@\"?IDI_ICON1\"? 14 /\\* RT_GROUP_ICON \\*/"
+    "a 32x32 8-bit image in the group@\"\\\\040\\\\040\\\\000\\\\000\", 1, 8,"
+    "a 16x16 8-bit image in the group@\"\\\\020\\\\020\\\\000\\\\000\", 1, 8,"
+    "FILEVERSION ${VERSION}@FILEVERSION ${version_list}\n"
+    "PRODUCTVERSION ${VERSION}@PRODUCTVERSION ${version_list}\n"
+    "a Chinese (PRC), Unicode string table@BLOCK \"080404B0\""
+    "FileVersion ${VERSION_TEXT}@VALUE \"FileVersion\", \"${version_text}\"\n"
+    "ProductVersion ${VERSION_TEXT}@VALUE \"ProductVersion\", \"${version_text}\"\n"
+    "ProductName 澄溪水质查询系统@VALUE \"ProductName\", ${product_name}\n"
+    "FileDescription 澄溪水质查询系统@VALUE \"FileDescription\", ${product_name}\n"
+    "translation Chinese (PRC), Unicode@VALUE \"Translation\", 0x804, 1200\n")
+
+set(errors "")
+foreach(expectation IN LISTS expectations)
+    string(FIND "${expectation}" "@" at)
+    string(SUBSTRING "${expectation}" 0 ${at} what)
+    math(EXPR at "${at} + 1")
+    string(SUBSTRING "${expectation}" ${at} -1 regex)
+    if(NOT rc MATCHES "${regex}")
+        string(APPEND errors "  no ${what}\n")
+    endif()
+endforeach()
+
+# All resources in Chinese (PRC): LANG_CHINESE 4, SUBLANG_CHINESE_SIMPLIFIED 2.
+string(REGEX MATCHALL "LANGUAGE [0-9]+, [0-9]+" languages "${rc}")
+list(REMOVE_DUPLICATES languages)
+if(NOT languages STREQUAL "LANGUAGE 4, 2")
+    string(APPEND errors "  resource languages are '${languages}', not LANGUAGE 4, 2 only\n")
+endif()
+
+if(errors)
+    message(FATAL_ERROR "${RC_FILE}, compiled and read back (${decompiled}):\n${errors}")
+endif()
+message(STATUS "${RC_FILE} compiles; its icon and version information are as expected")
