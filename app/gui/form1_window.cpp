@@ -21,25 +21,25 @@ const QColor kBackground{192, 192, 255};
 
 // Fonts by family and pixel size (the sizes are 14.25, 15.75, 18 and 21.75
 // points at 96 dots per inch). Everything else uses the window's font.
-struct FontSpec {
+struct FontStyle {
     const char* family;
     int pixelSize;
 };
-constexpr FontSpec kWindowFont{"宋体", 12};
-constexpr FontSpec kBannerFont{"宋体", 29};
-constexpr FontSpec kClockFont{"宋体", 24};
-constexpr FontSpec kMakerFont{"华文新魏", 24};
-constexpr FontSpec kButtonFont{"宋体", 19};
-constexpr FontSpec kFigureFont{"宋体", 21};
+constexpr FontStyle kWindowFont{"宋体", 12};
+constexpr FontStyle kBannerFont{"宋体", 29};
+constexpr FontStyle kClockFont{"宋体", 24};
+constexpr FontStyle kMakerFont{"华文新魏", 24};
+constexpr FontStyle kButtonFont{"宋体", 19};
+constexpr FontStyle kFigureFont{"宋体", 21};
 
-struct LabelSpec {
+struct LabelLayout {
     const char* name;
     QRect geometry;
     const char* text;
-    const FontSpec* font;  // null: the window's font
+    const FontStyle* font;  // null: the window's font
 };
 
-constexpr LabelSpec kLabels[] = {
+constexpr LabelLayout kLabels[] = {
     {"Label1", {144, 32, 353, 33}, "欢迎使用澄溪水质查询系统", &kBannerFont},
     {"Label2", {192, 88, 267, 32}, "Label2", &kClockFont},
     {"Label3", {168, 232, 321, 25}, "山东澄溪水处理设备有限公司", &kMakerFont},
@@ -52,14 +52,14 @@ constexpr LabelSpec kLabels[] = {
     {"Label10", {544, 192, 93, 33}, "", &kFigureFont},
 };
 
-struct ComboSpec {
+struct ComboLayout {
     const char* name;
     QPoint position;
     const char* text;
 };
 
 constexpr int kComboWidth = 65;
-constexpr ComboSpec kCombos[] = {
+constexpr ComboLayout kCombos[] = {
     {"Combo1", {152, 176}, "北京"},
     {"Combo2", {240, 176}, "北京"},
     {"Combo3", {336, 176}, "昌平区"},
@@ -77,10 +77,10 @@ QPalette systemPalette()
     return palette;
 }
 
-QFont makeFont(const FontSpec& spec)
+QFont makeFont(const FontStyle& style)
 {
-    QFont font(QString::fromUtf8(spec.family));
-    font.setPixelSize(spec.pixelSize);
+    QFont font(QString::fromUtf8(style.family));
+    font.setPixelSize(style.pixelSize);
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -90,19 +90,19 @@ QString text(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
-QComboBox* makeCombo(QWidget* parent, const ComboSpec& spec)
+QComboBox* makeCombo(QWidget* parent, const ComboLayout& entry)
 {
     auto* combo = new QComboBox(parent);
-    combo->setObjectName(text(spec.name));
+    combo->setObjectName(text(entry.name));
     combo->setEditable(true);
     // A typed text must act exactly like a picked one: nothing completes,
     // inserts or sorts, and the edit text is read as it stands.
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setPalette(systemPalette());
-    combo->setEditText(text(spec.text));
+    combo->setEditText(text(entry.text));
     // The stored height is nominal; the edit field's height follows the font.
-    combo->setGeometry(QRect(spec.position, QSize(kComboWidth, combo->sizeHint().height())));
+    combo->setGeometry(QRect(entry.position, QSize(kComboWidth, combo->sizeHint().height())));
     return combo;
 }
 
@@ -137,16 +137,16 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
 
     QLabel* labels[std::size(kLabels)] = {};
     for (std::size_t i = 0; i < std::size(kLabels); ++i) {
-        const LabelSpec& spec = kLabels[i];
-        auto* label = new QLabel(text(spec.text), this);
-        label->setObjectName(text(spec.name));
-        label->setGeometry(spec.geometry);
+        const LabelLayout& entry = kLabels[i];
+        auto* label = new QLabel(text(entry.text), this);
+        label->setObjectName(text(entry.name));
+        label->setGeometry(entry.geometry);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(false);
         label->setAutoFillBackground(true);
-        if (spec.font != nullptr) {
-            label->setFont(makeFont(*spec.font));
+        if (entry.font != nullptr) {
+            label->setFont(makeFont(*entry.font));
         }
         labels[i] = label;
     }
