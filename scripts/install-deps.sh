@@ -9,7 +9,7 @@ packages=(
     fonts-arphic-uming fonts-arphic-ukai
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
-    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
+    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
 )
 
 missing=()
