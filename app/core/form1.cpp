@@ -41,11 +41,7 @@ void Form1::Timer1_Timer()
             if (province != row.province) {
                 continue;
             }
-            clearList(Combo2);
-            std::int16_t position = 0;
-            for (std::u16string_view city : row.cities) {
-                Combo2.AddItem(city, position++);
-            }
+            refillList(Combo2, row.cities);
             Combo1.setText(row.province);
             Combo2.setText(row.cities.front());
             Combo3.setText(row.districtText);
@@ -106,6 +102,18 @@ void Form1::clearList(ComboBox& combo)
     }
 }
 
+// Empties the list, then adds the entries at the positions 0, 1, 2, … in
+// order. The text is left to the caller to set afterwards, since a control
+// may change it as entries come and go.
+void Form1::refillList(ComboBox& combo, std::span<const std::u16string_view> entries)
+{
+    clearList(combo);
+    std::int16_t position = 0;
+    for (std::u16string_view entry : entries) {
+        combo.AddItem(entry, position++);
+    }
+}
+
 // Every routine is asked in turn; city names are unique across the catalogue,
 // so at most one acts. The province is not consulted.
 void Form1::showDistricts()
@@ -151,11 +159,7 @@ void Form1::showCityBlocks(const DistrictTable& table)
         if (city != block.city) {
             continue;
         }
-        clearList(Combo3);
-        std::int16_t position = 0;
-        for (std::u16string_view district : block.districts) {
-            Combo3.AddItem(district, position++);
-        }
+        refillList(Combo3, block.districts);
         Combo3.setText(block.defaultDistrict());
     }
 }

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "app/core/controls.h"
 #include "app/core/region_tables.h"
@@ -42,6 +44,7 @@ public:
 
 private:
     void clearList(ComboBox& combo);
+    void refillList(ComboBox& combo, std::span<const std::u16string_view> entries);
     void showDistricts();
     void showCityBlocks(const DistrictTable& table);
     void showReadings(const ProvinceReadings& table);
