@@ -50,7 +50,7 @@ public:
     // The current local date and time in the locale's general form.
     virtual std::u16string dateTimeText() const = 0;
     // `value` with exactly two decimals, rounded to the nearest hundredth, a
-    // leading zero below 1 and the locale's decimal separator.
+    // leading zero below 1, ASCII digits and the locale's decimal separator.
     virtual std::u16string fixed2(double value) const = 0;
 };
 

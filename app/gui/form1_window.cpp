@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/gui/fatal_error.h"
+#include "app/gui/wide_list_combo_box.h"
 
 namespace chengxi::gui {
 
@@ -37,19 +38,20 @@ struct LabelLayout {
     QRect geometry;
     const char* text;
     const FontStyle* font;  // null: the window's font
+    const char* buddy;      // the combo box it names for assistive technology
 };
 
 constexpr LabelLayout kLabels[] = {
-    {"Label1", {144, 32, 353, 33}, "欢迎使用澄溪水质查询系统", &kBannerFont},
-    {"Label2", {192, 88, 267, 32}, "Label2", &kClockFont},
-    {"Label3", {168, 232, 321, 25}, "山东澄溪水处理设备有限公司", &kMakerFont},
-    {"Label4", {165, 152, 65, 20}, "省级", nullptr},
-    {"Label5", {253, 152, 65, 20}, "地级", nullptr},
-    {"Label6", {349, 152, 65, 20}, "县级", nullptr},
-    {"Label7", {544, 49, 93, 33}, "TDS值：", &kFigureFont},
-    {"Label8", {544, 97, 93, 33}, "", &kFigureFont},
-    {"Label9", {544, 144, 93, 33}, "余氯值：", &kFigureFont},
-    {"Label10", {544, 192, 93, 33}, "", &kFigureFont},
+    {"Label1", {144, 32, 353, 33}, "欢迎使用澄溪水质查询系统", &kBannerFont, nullptr},
+    {"Label2", {192, 88, 267, 32}, "Label2", &kClockFont, nullptr},
+    {"Label3", {168, 232, 321, 25}, "山东澄溪水处理设备有限公司", &kMakerFont, nullptr},
+    {"Label4", {165, 152, 65, 20}, "省级", nullptr, "Combo1"},
+    {"Label5", {253, 152, 65, 20}, "地级", nullptr, "Combo2"},
+    {"Label6", {349, 152, 65, 20}, "县级", nullptr, "Combo3"},
+    {"Label7", {544, 49, 93, 33}, "TDS值：", &kFigureFont, nullptr},
+    {"Label8", {544, 97, 93, 33}, "", &kFigureFont, nullptr},
+    {"Label9", {544, 144, 93, 33}, "余氯值：", &kFigureFont, nullptr},
+    {"Label10", {544, 192, 93, 33}, "", &kFigureFont, nullptr},
 };
 
 struct ComboLayout {
@@ -92,7 +94,7 @@ QString text(const char* utf8)
 
 QComboBox* makeCombo(QWidget* parent, const ComboLayout& entry)
 {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new WideListComboBox(parent);
     combo->setObjectName(text(entry.name));
     combo->setEditable(true);
     // A typed text must act exactly like a picked one: nothing completes,
@@ -157,6 +159,13 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
     Combo1 = makeCombo(this, kCombos[0]);
     Combo2 = makeCombo(this, kCombos[1]);
     Combo3 = makeCombo(this, kCombos[2]);
+    // The level captions label their boxes for screen readers. Their texts
+    // carry no mnemonic, so nothing shows of it.
+    for (std::size_t i = 0; i < std::size(kLabels); ++i) {
+        if (kLabels[i].buddy != nullptr) {
+            labels[i]->setBuddy(findChild<QComboBox*>(text(kLabels[i].buddy)));
+        }
+    }
 
     Command1 = new QPushButton(QStringLiteral("查询"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

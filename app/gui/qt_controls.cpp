@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <limits>
 
@@ -64,7 +65,22 @@ std::u16string QtComboBox::Text() const
 
 void QtComboBox::setText(std::u16string_view text)
 {
-    box_.setEditText(toQString(text));
+    QLineEdit* edit = box_.lineEdit();
+    if (edit == nullptr) {
+        box_.setEditText(toQString(text));
+        return;
+    }
+    if (edit->hasFocus()) {
+        // The user may be typing here: the cursor stays where it was.
+        const int cursor = edit->cursorPosition();
+        box_.setEditText(toQString(text));
+        edit->setCursorPosition(cursor);
+    } else {
+        // Shown from its first character, which tells long names apart,
+        // rather than scrolled to its end.
+        box_.setEditText(toQString(text));
+        edit->setCursorPosition(0);
+    }
 }
 
 void QtLabel::setCaption(std::u16string_view caption)
@@ -72,18 +88,82 @@ void QtLabel::setCaption(std::u16string_view caption)
     label_.setText(toQString(caption));
 }
 
-QString clockText(const QDateTime& when, const QLocale& locale)
+namespace {
+
+bool isFieldSeparator(QChar c)
 {
-    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
-    if (!timeFormat.contains(QLatin1Char('s'))) {
-        // Short time forms stop at the minutes; the clock shows seconds too.
-        const qsizetype minutes = timeFormat.indexOf(QLatin1String("mm"));
-        if (minutes >= 0) {
-            timeFormat.insert(minutes + 2, QLatin1String(":ss"));
+    return c.isSpace() || c == QLatin1Char(',');
+}
+
+QChar closingBracket(QChar opening)
+{
+    if (opening == QLatin1Char('(')) {
+        return QLatin1Char(')');
+    }
+    if (opening == QLatin1Char('[')) {
+        return QLatin1Char(']');
+    }
+    return {};
+}
+
+}  // namespace
+
+QString clockTimeFormat(const QString& format)
+{
+    QString result;
+    result.reserve(format.size());
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            result += c;
+            continue;
+        }
+        if (quoted) {
+            result += c;
+            continue;
+        }
+        if (c == QLatin1Char('B')) {
+            // Left as it stands, QLocale would show a letter B.
+            result += QLatin1String("AP");
+            continue;
+        }
+        if (c != QLatin1Char('t')) {
+            result += c;
+            continue;
+        }
+        // The time-zone name: dropped with the brackets around it and the
+        // separator that joined it to the rest.
+        while (i + 1 < format.size() && format[i + 1] == QLatin1Char('t')) {
+            ++i;
+        }
+        if (!result.isEmpty() && i + 1 < format.size()) {
+            const QChar closing = closingBracket(result.back());
+            if (!closing.isNull() && format[i + 1] == closing) {
+                result.chop(1);
+                ++i;
+            }
+        }
+        qsizetype kept = result.size();
+        while (kept > 0 && isFieldSeparator(result[kept - 1])) {
+            --kept;
+        }
+        if (kept > 0) {
+            result.truncate(kept);
         } else {
-            timeFormat = locale.timeFormat(QLocale::LongFormat);
+            result.clear();
+            while (i + 1 < format.size() && isFieldSeparator(format[i + 1])) {
+                ++i;
+            }
         }
     }
+    return result;
+}
+
+QString clockText(const QDateTime& when, const QLocale& locale)
+{
+    const QString timeFormat = clockTimeFormat(locale.timeFormat(QLocale::LongFormat));
     return locale.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
            locale.toString(when.time(), timeFormat);
 }
@@ -95,7 +175,11 @@ std::u16string QtLocaleServices::dateTimeText() const
 
 std::u16string QtLocaleServices::fixed2(double value) const
 {
-    return toU16(QLocale().toString(value, 'f', 2));
+    // ASCII digits in every locale, like the TDS figure beside it; only the
+    // decimal separator is the locale's.
+    QString digits = QString::number(value, 'f', 2);
+    digits.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return toU16(digits);
 }
 
 }  // namespace chengxi::gui

@@ -19,7 +19,9 @@ std::u16string toU16(const QString& text);
 
 // An editable QComboBox. The text is the edit text exactly as it stands; the
 // list is changed only at explicit positions, and a position out of range is
-// an error rather than being clamped as QComboBox would.
+// an error rather than being clamped as QComboBox would. A text set into a box
+// without the focus shows from its first character; in the focused box the
+// cursor stays where the user left it.
 class QtComboBox final : public ComboBox {
 public:
     explicit QtComboBox(QComboBox& box) : box_(box) {}
@@ -57,8 +59,15 @@ private:
     TimeSource now_;
 };
 
-// The clock text for `when` in `locale`: its short date, then the time with
-// seconds ("2026/12/8 18:53:07" in zh_CN).
+// The clock text for `when` in `locale`: its short date, a space, and its
+// long time form without the time-zone name ("2026/12/8 18:53:07" in zh_CN,
+// "8.12.2026 18.53.07" in fi_FI).
 QString clockText(const QDateTime& when, const QLocale& locale);
+
+// A locale's long time format as the clock uses it: the time-zone name taken
+// out, with the brackets around it and the separator that joined it to the
+// rest, and the flexible day period, which QLocale does not know, shown as
+// its AM/PM text.
+QString clockTimeFormat(const QString& longTimeFormat);
 
 }  // namespace chengxi::gui

@@ -1,9 +1,12 @@
 // Finding and driving the real window's widgets in tests.
 #pragma once
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMetaObject>
 #include <QPushButton>
 #include <QTimer>
@@ -51,6 +54,29 @@ struct Window {
     }
 
     std::unique_ptr<gui::Form1Window> form;
+};
+
+// Key presses carrying text, as an input method delivers Chinese characters.
+inline void typeKeys(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// The default locale for the lifetime of the object, as if the user had it.
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(saved_); }
+    DefaultLocale(const DefaultLocale&) = delete;
+    DefaultLocale& operator=(const DefaultLocale&) = delete;
+
+private:
+    QLocale saved_;
 };
 
 }  // namespace chengxi::testing

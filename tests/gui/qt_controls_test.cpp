@@ -121,5 +121,30 @@ TEST(QtLocale, ClockShowsShortDateAndTimeWithSeconds)
     QLocale::setDefault(saved);
 }
 
+TEST(QtLocale, ClockTimeFormatDropsTheZoneNameAndNothingElse)
+{
+    // Long time forms as locales write them, and what the clock keeps.
+    const struct {
+        const char* longForm;
+        const char* clockForm;
+    } cases[] = {
+        {"HH:mm:ss t", "HH:mm:ss"},
+        {"h:mm:ss AP t", "h:mm:ss AP"},
+        {"h:mm:ss AP, t", "h:mm:ss AP"},             // sq_AL
+        {"H:mm:ss (t)", "H:mm:ss"},                  // fa_IR
+        {"Bh:mm:ss [t]", "APh:mm:ss"},               // zh_TW
+        {"tttt HH:mm:ss", "HH:mm:ss"},               // zone first
+        {"AP h시 m분 s초 t", "AP h시 m분 s초"},      // ko_KR
+        {"HH 'h' mm 'min' ss 's' t", "HH 'h' mm 'min' ss 's'"},
+        {"HH:mm:ss 'at' t", "HH:mm:ss 'at'"},        // a quoted t is text
+        {"HH:mm:ss", "HH:mm:ss"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(gui::clockTimeFormat(QString::fromUtf8(c.longForm)),
+                  QString::fromUtf8(c.clockForm))
+            << c.longForm;
+    }
+}
+
 }  // namespace
 }  // namespace chengxi::testing
