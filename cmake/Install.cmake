@@ -31,7 +31,9 @@ if(UNIX AND NOT APPLE)
     install(FILES "${PROJECT_SOURCE_DIR}/packaging/linux/${CHENGXI_APP_NAME}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 
-    foreach(size IN ITEMS 16 32)
+    # Every size the butterfly is drawn at (assets/README.md), so menus and
+    # software centres never have to scale one up.
+    foreach(size IN ITEMS 16 32 48 64 128 256)
         install(FILES "${PROJECT_SOURCE_DIR}/assets/icon-${size}.png"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
             RENAME "${CHENGXI_APP_NAME}.png")

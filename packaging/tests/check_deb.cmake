@@ -1,5 +1,6 @@
 # Builds the Debian package with CPack into a scratch directory and checks its
-# control fields and its contents. Skipped when dpkg-deb is missing.
+# control fields and its contents, down to the size of each packaged icon.
+# Skipped when dpkg-deb is missing.
 #
 #   cmake -DCPACK=cpack -DCPACK_CONFIG=.../CPackConfig.cmake -DWORK_DIR=... -DCONFIG=...
 #         -DNAME=... -DVERSION=... -DEXPECTED=a|b|... -P check_deb.cmake
@@ -12,6 +13,7 @@ foreach(var IN ITEMS CPACK CPACK_CONFIG WORK_DIR NAME VERSION EXPECTED)
     endif()
 endforeach()
 string(REPLACE "|" ";" EXPECTED "${EXPECTED}")
+include("${CMAKE_CURRENT_LIST_DIR}/icon_sizes.cmake")
 
 find_program(dpkg_deb dpkg-deb)
 if(NOT dpkg_deb)
@@ -99,6 +101,12 @@ string(REGEX MATCHALL "\n[^\n]* \\./[^u\n][^\n]*" outside "\n${listing}")
 if(outside)
     string(APPEND errors "  files outside /usr:${outside}\n")
 endif()
+
+# The icons as packaged, unpacked: each has the size its directory names.
+set(contents "${WORK_DIR}/contents")
+execute_process(COMMAND "${dpkg_deb}" --extract "${debs}" "${contents}"
+    COMMAND_ERROR_IS_FATAL ANY)
+check_icon_sizes("${contents}/usr" "${files}" errors)
 
 if(errors)
     message(FATAL_ERROR "${debs}:\n${errors}\n${listing}")

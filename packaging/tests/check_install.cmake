@@ -1,18 +1,22 @@
 # Installs the build tree with prefix /usr into a fresh staging directory (as
 # the Debian package does) and checks that exactly the expected files arrive,
-# and that the desktop entry, the icons and the metainfo refer to each other.
+# that the desktop entry, the icons and the metainfo refer to each other, and
+# that every icon has the size its directory names.
 #
 #   cmake -DBUILD_DIR=... -DSTAGE_DIR=... -DCONFIG=... -DEXPECTED=a|b|...
-#         -DBINDIR=bin -DDATADIR=share -DAPP_NAME=... -P check_install.cmake
+#         -DBINDIR=bin -DDATADIR=share -DAPP_NAME=... -DICON_SIZES=16|32|...
+#         -P check_install.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var IN ITEMS BUILD_DIR STAGE_DIR EXPECTED BINDIR DATADIR APP_NAME)
+foreach(var IN ITEMS BUILD_DIR STAGE_DIR EXPECTED BINDIR DATADIR APP_NAME ICON_SIZES)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "${var} is not set")
     endif()
 endforeach()
 string(REPLACE "|" ";" EXPECTED "${EXPECTED}")
+string(REPLACE "|" ";" ICON_SIZES "${ICON_SIZES}")
+include("${CMAKE_CURRENT_LIST_DIR}/icon_sizes.cmake")
 
 set(errors "")
 macro(fail text)
@@ -83,27 +87,17 @@ if(EXISTS "${desktop}")
     if(icon STREQUAL "")
         fail("desktop entry: no Icon")
     endif()
-    # Each size directory holds a PNG of that size (width and height are the
-    # two big-endian words after the 8-byte signature and the IHDR header).
-    foreach(size_word IN ITEMS "16:00000010" "32:00000020")
-        string(REPLACE ":" ";" size_word "${size_word}")
-        list(GET size_word 0 size)
-        list(GET size_word 1 word)
-        set(png "${root}/${DATADIR}/icons/hicolor/${size}x${size}/apps/${icon}.png")
-        if(NOT EXISTS "${png}")
+    # The icon it names comes in every size; check_icon_sizes below checks
+    # that each really has its size.
+    foreach(size IN LISTS ICON_SIZES)
+        if(NOT EXISTS "${root}/${DATADIR}/icons/hicolor/${size}x${size}/apps/${icon}.png")
             fail("desktop entry: no ${size}x${size} icon named '${icon}'")
-            continue()
-        endif()
-        file(READ "${png}" head LIMIT 24 HEX)
-        string(SUBSTRING "${head}" 0 16 signature)
-        string(SUBSTRING "${head}" 32 16 dimensions)
-        if(NOT signature STREQUAL "89504e470d0a1a0a")
-            fail("${png} is not a PNG file")
-        elseif(NOT dimensions STREQUAL "${word}${word}")
-            fail("${png} is not ${size}x${size} (IHDR width, height: ${dimensions})")
         endif()
     endforeach()
 endif()
+
+# Each icon theme size directory holds a PNG of that size.
+check_icon_sizes("${root}" "${installed}" errors)
 
 # The metainfo has the desktop entry's name as its id and launches that entry.
 set(metainfo "${root}/${DATADIR}/metainfo/${APP_NAME}.metainfo.xml")

@@ -6,7 +6,10 @@
 //   logo.jpg      94 x 72 baseline colour JPEG, dark-blue emblem on white
 //   icon-32.png   32 x 32 butterfly, palette image, binary transparency
 //   icon-16.png   16 x 16 butterfly, drawn separately for the small size
-//   app.ico       both icons as 8-bit palette DIBs with a 1-bit AND mask
+//   icon-48.png, icon-64.png, icon-128.png, icon-256.png
+//                 the 32 px butterfly scaled up, true colour with smooth
+//                 antialiased edges, for desktop menus and software centres
+//   app.ico       icon-32 and icon-16 as 8-bit palette DIBs with a 1-bit AND mask
 //
 // Everything is drawn from code with fixed geometry, fixed fonts and fixed
 // encoder settings, so the output is byte-for-byte the same on every run.
@@ -27,11 +30,13 @@
 #include <QString>
 #include <QTransform>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <set>
 #include <vector>
 
@@ -416,6 +421,161 @@ QImage drawIcon16()
     return toIndexed(px, size);
 }
 
+// ---------------------------------------------------------------------------
+// Larger icons
+// ---------------------------------------------------------------------------
+
+// The larger icons are drawn on a grid this many times finer than the icon and
+// averaged down, which gives their edges kSupersample^2 levels of coverage.
+constexpr int kSupersample = 8;
+
+// Squared distance standing for "no Clear sample in reach".
+constexpr std::int64_t kFar = std::numeric_limits<std::int64_t>::max();
+
+// One pass of the distance transform: replaces every value f[q] of the line by
+// the least f[p] + (q - p)^2, found as the lower envelope of the parabolas
+// rooted at the finite values (Felzenszwalb and Huttenlocher).
+void distanceAlongLine(std::vector<std::int64_t> &line)
+{
+    const std::vector<std::int64_t> f = line;
+    const int n = int(f.size());
+    std::vector<int> roots;       // sites of the envelope, left to right
+    std::vector<double> starts;   // where each site becomes the nearest one
+    for (int q = 0; q < n; ++q) {
+        if (f[size_t(q)] == kFar)
+            continue;
+        double s = -std::numeric_limits<double>::infinity();
+        while (!roots.empty()) {
+            const int p = roots.back();
+            s = double((f[size_t(q)] + std::int64_t(q) * q) - (f[size_t(p)] + std::int64_t(p) * p))
+                / (2.0 * (q - p));
+            if (s > starts.back())
+                break;
+            roots.pop_back();
+            starts.pop_back();
+        }
+        if (roots.empty())
+            s = -std::numeric_limits<double>::infinity();
+        roots.push_back(q);
+        starts.push_back(s);
+    }
+    if (roots.empty())
+        return; // all kFar already
+    size_t k = 0;
+    for (int q = 0; q < n; ++q) {
+        while (k + 1 < roots.size() && starts[k + 1] < q)
+            ++k;
+        const std::int64_t d = q - roots[k];
+        line[size_t(q)] = f[size_t(roots[k])] + d * d;
+    }
+}
+
+// Exact squared Euclidean distance from every sample of the n x n grid to the
+// nearest Clear sample (kFar when there is none): one pass down the columns,
+// one along the rows.
+std::vector<std::int64_t> squaredDistanceToClear(const std::vector<std::uint8_t> &px, int n)
+{
+    std::vector<std::int64_t> dist(px.size());
+    for (size_t i = 0; i < px.size(); ++i)
+        dist[i] = px[i] == Clear ? 0 : kFar;
+    std::vector<std::int64_t> line(size_t(n), 0);
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y)
+            line[size_t(y)] = dist[size_t(y) * n + x];
+        distanceAlongLine(line);
+        for (int y = 0; y < n; ++y)
+            dist[size_t(y) * n + x] = line[size_t(y)];
+    }
+    for (int y = 0; y < n; ++y) {
+        std::copy_n(dist.begin() + std::ptrdiff_t(y) * n, n, line.begin());
+        distanceAlongLine(line);
+        std::copy_n(line.begin(), n, dist.begin() + std::ptrdiff_t(y) * n);
+    }
+    return dist;
+}
+
+// The 32 px butterfly at `size` pixels with smooth edges. Same geometry and
+// the same steps as drawIcon32(), on a grid kSupersample times finer than the
+// icon: wings and body in solid palette colours, a dark rim one unit of the
+// 32 px geometry wide wherever a wing meets the transparent ground, then the
+// antennae. Each icon pixel is the average of its samples.
+QImage drawIconScaled(int size)
+{
+    constexpr int base = 32;
+    if (size * kSupersample % base != 0)
+        fail(QStringLiteral("icon-%1: size does not fit the %2 px geometry").arg(size).arg(base));
+    const int unit = size * kSupersample / base; // samples per unit of the geometry
+    QImage hi = paintWings(wings32(), base, unit);
+    const int n = hi.width();
+
+    std::vector<std::uint8_t> px(size_t(n) * n);
+    for (int y = 0; y < n; ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(hi.constScanLine(y));
+        for (int x = 0; x < n; ++x)
+            px[size_t(y) * n + x] = std::uint8_t(inkOf(line[x]));
+    }
+    // Rim: wing samples within one unit of the ground. The drawing stays
+    // clear of the border, so the ground outside the grid never matters.
+    const std::vector<std::int64_t> dist = squaredDistanceToClear(px, n);
+    const std::int64_t reach = std::int64_t(unit) * unit;
+    for (int y = 0; y < n; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(hi.scanLine(y));
+        for (int x = 0; x < n; ++x) {
+            const size_t i = size_t(y) * n + x;
+            if (px[i] != Clear && px[i] != Body && dist[i] <= reach)
+                line[x] = kPalette[Outline];
+        }
+    }
+
+    // Antennae along the diagonals drawIcon32() sets pixel by pixel, from the
+    // head out to a club tip.
+    {
+        QPainter p(&hi);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.scale(unit, unit);
+        p.setPen(QPen(ink(Body), 1.0, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(ink(Body));
+        p.drawLine(QPointF(15.5, 7.5), QPointF(10.5, 2.5));
+        p.drawLine(QPointF(16.5, 7.5), QPointF(21.5, 2.5));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(10.5, 2.5), 0.9, 0.9);
+        p.drawEllipse(QPointF(21.5, 2.5), 0.9, 0.9);
+    }
+
+    // Average each kSupersample x kSupersample block: alpha from the share of
+    // opaque samples, colour from the opaque samples alone.
+    constexpr int samples = kSupersample * kSupersample;
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
+    for (int y = 0; y < size; ++y) {
+        QRgb *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size; ++x) {
+            int opaque = 0;
+            int r = 0, g = 0, b = 0;
+            for (int sy = 0; sy < kSupersample; ++sy) {
+                const QRgb *line = reinterpret_cast<const QRgb *>(hi.constScanLine(y * kSupersample + sy));
+                for (int sx = 0; sx < kSupersample; ++sx) {
+                    const QRgb c = line[x * kSupersample + sx];
+                    if (qAlpha(c) == 0)
+                        continue;
+                    ++opaque;
+                    r += qRed(c);
+                    g += qGreen(c);
+                    b += qBlue(c);
+                }
+            }
+            if (opaque == 0) {
+                out[x] = 0u;
+                continue;
+            }
+            const auto mean = [opaque](int sum) { return (2 * sum + opaque) / (2 * opaque); };
+            out[x] = qRgba(mean(r), mean(g), mean(b), (2 * 255 * opaque + samples) / (2 * samples));
+        }
+    }
+    return image;
+}
+
 // Sanity check for the icon images: a palette of at most 256 entries and
 // binary transparency, as the .ico format below requires.
 void checkIcon(const QImage &image, const char *name)
@@ -588,6 +748,10 @@ int main(int argc, char **argv)
     checkIcon(icon16, "icon-16");
     writeImage(outDir.filePath(QStringLiteral("icon-32.png")), icon32, "png", -1);
     writeImage(outDir.filePath(QStringLiteral("icon-16.png")), icon16, "png", -1);
+
+    for (const int size : {48, 64, 128, 256})
+        writeImage(outDir.filePath(QStringLiteral("icon-%1.png").arg(size)),
+                   drawIconScaled(size), "png", -1);
 
     writeBytes(outDir.filePath(QStringLiteral("app.ico")), icoFile({icon32, icon16}));
     return 0;
