@@ -1,16 +1,48 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, if
-# any are missing. Uses sudo when not run as root.
+# Installs the Debian packages one task needs, if any are missing. Uses sudo
+# when not run as root.
+#
+#   scripts/install-deps.sh run      build the program and open its window
+#   scripts/install-deps.sh package  the same, and build the Debian package
+#   scripts/install-deps.sh test     everything: the same, and the tests, the
+#                                    benchmarks and the tools the packaging
+#                                    tests use
+#
+# With no argument it installs the test set.
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+# Compiler, build tools, Qt with its xcb platform plugin, and the two fonts
+# the window uses.
+run_packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
     fonts-arphic-uming fonts-arphic-ukai
+)
+# CPack's Debian generator: dpkg-shlibdeps works out the package's library
+# dependencies and calls `file` on the binaries.
+package_packages=(
+    "${run_packages[@]}"
+    dpkg-dev file
+)
+# GoogleTest and Google Benchmark; Xvfb for the benchmarks that need a real
+# display; the validators and the resource compiler of the packaging tests.
+test_packages=(
+    "${package_packages[@]}"
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
-    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
+    desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
+
+set_name=${1:-test}
+case "$set_name" in
+    run) packages=("${run_packages[@]}") ;;
+    package) packages=("${package_packages[@]}") ;;
+    test) packages=("${test_packages[@]}") ;;
+    *)
+        echo "usage: $0 [run|package|test]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -28,6 +60,7 @@ sudo=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
+# sudo drops the environment, so the frontend is set on apt-get's own line.
 "${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
