@@ -241,6 +241,9 @@ TEST(Window, FontsAndColours)
         EXPECT_EQ(QFontInfo(widget->font()).family(), QString::fromLatin1(family)) << name;
     }
     // The combo boxes and level captions share the window's font.
+    EXPECT_EQ(w.form->font().pixelSize(), 12);
+    EXPECT_EQ(w.form->font().weight(), QFont::Normal);
+    EXPECT_EQ(QFontInfo(w.form->font()).family(), QStringLiteral("AR PL UMing CN"));
     for (const char* name : {"Combo1", "Combo2", "Combo3", "Label4", "Label5", "Label6"}) {
         EXPECT_EQ(w.find<QWidget>(name)->font(), w.form->font()) << name;
     }
