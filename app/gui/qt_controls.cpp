@@ -65,21 +65,14 @@ std::u16string QtComboBox::Text() const
 
 void QtComboBox::setText(std::u16string_view text)
 {
+    // Where the user may be typing, the cursor stays where it was. Elsewhere
+    // the text shows from its first character, which tells long names apart,
+    // rather than scrolled to its end.
     QLineEdit* edit = box_.lineEdit();
-    if (edit == nullptr) {
-        box_.setEditText(toQString(text));
-        return;
-    }
-    if (edit->hasFocus()) {
-        // The user may be typing here: the cursor stays where it was.
-        const int cursor = edit->cursorPosition();
-        box_.setEditText(toQString(text));
+    const int cursor = edit != nullptr && edit->hasFocus() ? edit->cursorPosition() : 0;
+    box_.setEditText(toQString(text));
+    if (edit != nullptr) {
         edit->setCursorPosition(cursor);
-    } else {
-        // Shown from its first character, which tells long names apart,
-        // rather than scrolled to its end.
-        box_.setEditText(toQString(text));
-        edit->setCursorPosition(0);
     }
 }
 
@@ -145,14 +138,10 @@ QString clockTimeFormat(const QString& format)
                 ++i;
             }
         }
-        qsizetype kept = result.size();
-        while (kept > 0 && isFieldSeparator(result[kept - 1])) {
-            --kept;
+        while (!result.isEmpty() && isFieldSeparator(result.back())) {
+            result.chop(1);
         }
-        if (kept > 0) {
-            result.truncate(kept);
-        } else {
-            result.clear();
+        if (result.isEmpty()) {
             while (i + 1 < format.size() && isFieldSeparator(format[i + 1])) {
                 ++i;
             }

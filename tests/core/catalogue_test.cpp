@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,14 @@ public:
         }
     }
 
+    void addTexts(std::span<const std::u16string_view> texts)
+    {
+        addNumber(static_cast<std::int64_t>(texts.size()));
+        for (const std::u16string_view text : texts) {
+            addText(text);
+        }
+    }
+
     std::uint64_t value() const { return hash_; }
 
 private:
@@ -82,10 +91,7 @@ std::uint64_t cityTableDigest(const ProvinceCities& row)
 {
     Digest d;
     d.addText(row.province);
-    d.addNumber(static_cast<std::int64_t>(row.cities.size()));
-    for (const std::u16string_view city : row.cities) {
-        d.addText(city);
-    }
+    d.addTexts(row.cities);
     d.addText(row.districtText);
     return d.value();
 }
@@ -97,10 +103,7 @@ std::uint64_t districtListsDigest(const DistrictTable& table)
     d.addNumber(static_cast<std::int64_t>(table.cities.size()));
     for (const CityBlock& block : table.cities) {
         d.addText(block.city);
-        d.addNumber(static_cast<std::int64_t>(block.districts.size()));
-        for (const std::u16string_view district : block.districts) {
-            d.addText(district);
-        }
+        d.addTexts(block.districts);
     }
     return d.value();
 }
