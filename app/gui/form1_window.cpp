@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/core/form1_layout.h"
 #include "app/gui/fatal_error.h"
 #include "app/gui/wide_list_combo_box.h"
 
@@ -16,59 +17,12 @@ namespace chengxi::gui {
 
 namespace {
 
-// The window's layout, in pixels of its client area.
-constexpr QRect kClientArea{175, 197, 656, 282};
-const QColor kBackground{192, 192, 255};
+using layout::Kind;
 
-// Fonts by family and pixel size (the sizes are 14.25, 15.75, 18 and 21.75
-// points at 96 dots per inch). Everything else uses the window's font.
-struct FontStyle {
-    const char* family;
-    int pixelSize;
-};
-constexpr FontStyle kWindowFont{"宋体", 12};
-constexpr FontStyle kBannerFont{"宋体", 29};
-constexpr FontStyle kClockFont{"宋体", 24};
-constexpr FontStyle kMakerFont{"华文新魏", 24};
-constexpr FontStyle kButtonFont{"宋体", 19};
-constexpr FontStyle kFigureFont{"宋体", 21};
-
-struct LabelLayout {
-    const char* name;
-    QRect geometry;
-    const char* text;
-    const FontStyle* font;  // null: the window's font
-    const char* buddy;      // the combo box it names for assistive technology
-};
-
-constexpr LabelLayout kLabels[] = {
-    {"Label1", {144, 32, 353, 33}, "欢迎使用澄溪水质查询系统", &kBannerFont, nullptr},
-    {"Label2", {192, 88, 267, 32}, "Label2", &kClockFont, nullptr},
-    {"Label3", {168, 232, 321, 25}, "山东澄溪水处理设备有限公司", &kMakerFont, nullptr},
-    {"Label4", {165, 152, 65, 20}, "省级", nullptr, "Combo1"},
-    {"Label5", {253, 152, 65, 20}, "地级", nullptr, "Combo2"},
-    {"Label6", {349, 152, 65, 20}, "县级", nullptr, "Combo3"},
-    {"Label7", {544, 49, 93, 33}, "TDS值：", &kFigureFont, nullptr},
-    {"Label8", {544, 97, 93, 33}, "", &kFigureFont, nullptr},
-    {"Label9", {544, 144, 93, 33}, "余氯值：", &kFigureFont, nullptr},
-    {"Label10", {544, 192, 93, 33}, "", &kFigureFont, nullptr},
-};
-
-struct ComboLayout {
-    const char* name;
-    QPoint position;
-    const char* text;
-};
-
-constexpr int kComboWidth = 65;
-constexpr ComboLayout kCombos[] = {
-    {"Combo1", {152, 176}, "北京"},
-    {"Combo2", {240, 176}, "北京"},
-    {"Combo3", {336, 176}, "昌平区"},
-};
-
-constexpr QRect kCommand1Geometry{416, 168, 80, 35};
-constexpr QRect kImage1Geometry{32, 8, 94, 72};
+QRect toQRect(const layout::Rect& rect)
+{
+    return QRect(rect.left, rect.top, rect.width, rect.height);
+}
 
 // The application's palette, marked as set so that the window's background
 // colour does not pass down to the combo boxes and the button.
@@ -79,33 +33,76 @@ QPalette systemPalette()
     return palette;
 }
 
-QFont makeFont(const FontStyle& style)
+QFont makeFont(const layout::FontStyle& style)
 {
-    QFont font(QString::fromUtf8(style.family));
-    font.setPixelSize(style.pixelSize);
+    QFont font(toQString(style.face));
+    font.setPixelSize(style.pixelHeight);
     font.setWeight(QFont::Normal);
     return font;
 }
 
-QString text(const char* utf8)
+QString name(const char* ascii)
 {
-    return QString::fromUtf8(utf8);
+    return QString::fromLatin1(ascii);
 }
 
-QComboBox* makeCombo(QWidget* parent, const ComboLayout& entry)
+QLabel* makeLabel(QWidget* parent, const layout::Control& entry)
+{
+    auto* label = new QLabel(toQString(entry.text), parent);
+    label->setGeometry(toQRect(entry.rect));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(false);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QComboBox* makeCombo(QWidget* parent, const layout::Control& entry)
 {
     auto* combo = new WideListComboBox(parent);
-    combo->setObjectName(text(entry.name));
     combo->setEditable(true);
     // A typed text must act exactly like a picked one: nothing completes,
     // inserts or sorts, and the edit text is read as it stands.
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setPalette(systemPalette());
-    combo->setEditText(text(entry.text));
+    combo->setEditText(toQString(entry.text));
     // The stored height is nominal; the edit field's height follows the font.
-    combo->setGeometry(QRect(entry.position, QSize(kComboWidth, combo->sizeHint().height())));
+    combo->setGeometry(entry.rect.left, entry.rect.top, entry.rect.width, combo->sizeHint().height());
     return combo;
+}
+
+QPushButton* makeButton(QWidget* parent, const layout::Control& entry)
+{
+    auto* button = new QPushButton(toQString(entry.text), parent);
+    button->setGeometry(toQRect(entry.rect));
+    button->setPalette(systemPalette());
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* makeImage(QWidget* parent, const layout::Control& entry)
+{
+    auto* image = new QLabel(parent);
+    image->setGeometry(toQRect(entry.rect));
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image->setPixmap(QPixmap(QStringLiteral(":/assets/logo.jpg")));
+    return image;
+}
+
+QWidget* makeControl(QWidget* parent, const layout::Control& entry)
+{
+    switch (entry.kind) {
+    case Kind::Label:
+        return makeLabel(parent, entry);
+    case Kind::ComboBox:
+        return makeCombo(parent, entry);
+    case Kind::Button:
+        return makeButton(parent, entry);
+    case Kind::Image:
+        return makeImage(parent, entry);
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -125,65 +122,53 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
     installFontSubstitutions();
 
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("欢迎使用澄溪水质查询系统"));
+    setWindowTitle(toQString(layout::kTitle));
     QIcon icon;
     icon.addFile(QStringLiteral(":/assets/icon-32.png"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/assets/icon-16.png"), QSize(16, 16));
     setWindowIcon(icon);
-    setFont(makeFont(kWindowFont));
+    setFont(makeFont(layout::kWindowFont));
     QPalette background = palette();
-    background.setColor(QPalette::Window, kBackground);
+    background.setColor(QPalette::Window,
+                        QColor(layout::kBackground.red, layout::kBackground.green, layout::kBackground.blue));
     setPalette(background);
     setAutoFillBackground(true);
-    setGeometry(kClientArea);
+    setGeometry(toQRect(layout::kClientArea));
 
-    QLabel* labels[std::size(kLabels)] = {};
-    for (std::size_t i = 0; i < std::size(kLabels); ++i) {
-        const LabelLayout& entry = kLabels[i];
-        auto* label = new QLabel(text(entry.text), this);
-        label->setObjectName(text(entry.name));
-        label->setGeometry(entry.geometry);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(false);
-        label->setAutoFillBackground(true);
+    for (const layout::Control& entry : layout::kControls) {
+        QWidget* widget = makeControl(this, entry);
+        widget->setObjectName(name(entry.name));
         if (entry.font != nullptr) {
-            label->setFont(makeFont(*entry.font));
+            widget->setFont(makeFont(*entry.font));
         }
-        labels[i] = label;
     }
-    Label2 = labels[1];
-    Label8 = labels[7];
-    Label10 = labels[9];
-
-    Combo1 = makeCombo(this, kCombos[0]);
-    Combo2 = makeCombo(this, kCombos[1]);
-    Combo3 = makeCombo(this, kCombos[2]);
     // The level captions label their boxes for screen readers. Their texts
     // carry no mnemonic, so nothing shows of it.
-    for (std::size_t i = 0; i < std::size(kLabels); ++i) {
-        if (kLabels[i].buddy != nullptr) {
-            labels[i]->setBuddy(findChild<QComboBox*>(text(kLabels[i].buddy)));
+    for (const layout::Control& entry : layout::kControls) {
+        if (entry.captionOf != nullptr) {
+            findChild<QLabel*>(name(entry.name))->setBuddy(findChild<QComboBox*>(name(entry.captionOf)));
         }
     }
+    Combo1 = findChild<QComboBox*>(QStringLiteral("Combo1"));
+    Combo2 = findChild<QComboBox*>(QStringLiteral("Combo2"));
+    Combo3 = findChild<QComboBox*>(QStringLiteral("Combo3"));
+    Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
+    Label8 = findChild<QLabel*>(QStringLiteral("Label8"));
+    Label10 = findChild<QLabel*>(QStringLiteral("Label10"));
+    Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
 
-    Command1 = new QPushButton(QStringLiteral("查询"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(kCommand1Geometry);
-    Command1->setFont(makeFont(kButtonFont));
-    Command1->setPalette(systemPalette());
-    Command1->setAutoDefault(false);
-
-    auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setGeometry(kImage1Geometry);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPixmap(QPixmap(QStringLiteral(":/assets/logo.jpg")));
-
-    QWidget::setTabOrder(Combo1, Command1);
-    QWidget::setTabOrder(Command1, Combo2);
-    QWidget::setTabOrder(Combo2, Combo3);
-    Combo1->setFocus();
+    // Tab visits the focus-taking controls in the table's order; the first
+    // has the focus when the window opens.
+    QWidget* previous = nullptr;
+    for (std::string_view focusName : layout::kTabOrder) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(focusName.data(), static_cast<qsizetype>(focusName.size())));
+        if (previous == nullptr) {
+            widget->setFocus();
+        } else {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
 
     combo1_ = std::make_unique<QtComboBox>(*Combo1);
     combo2_ = std::make_unique<QtComboBox>(*Combo2);
