@@ -1,19 +1,9 @@
 # Platform-dependent parts of the program. On Windows: the resource script
-# with the program icon and the version information.
+# with the program icon, the version information, the logo and the manifest.
 
 set(CHENGXI_APP_ICO "${PROJECT_SOURCE_DIR}/assets/app.ico")
-
-# FILEVERSION and PRODUCTVERSION take four numbers; parts the project's
-# version leaves out count as 0.
-set(CHENGXI_WINDOWS_VERSION ${PROJECT_VERSION_MAJOR} ${PROJECT_VERSION_MINOR}
-    ${PROJECT_VERSION_PATCH} ${PROJECT_VERSION_TWEAK})
-list(LENGTH CHENGXI_WINDOWS_VERSION parts)
-while(parts LESS 4)
-    list(APPEND CHENGXI_WINDOWS_VERSION 0)
-    math(EXPR parts "${parts} + 1")
-endwhile()
-unset(parts)
-list(JOIN CHENGXI_WINDOWS_VERSION "," CHENGXI_WINDOWS_VERSION)
+set(CHENGXI_LOGO_JPG "${PROJECT_SOURCE_DIR}/assets/logo.jpg")
+set(CHENGXI_WINDOWS_MANIFEST "${PROJECT_SOURCE_DIR}/packaging/windows/chengxi-water.manifest")
 
 # Configured on every platform, so that the tests can compile it with a
 # cross resource compiler; built into the program on Windows only.
@@ -23,8 +13,13 @@ configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/chengxi-water.rc.in"
 
 if(WIN32)
     enable_language(RC)
-    target_sources(chengxi-water PRIVATE "${CHENGXI_WINDOWS_RC}")
-    # The resource compiler does not report the icon as a dependency.
-    set_source_files_properties("${CHENGXI_WINDOWS_RC}" TARGET_DIRECTORY chengxi-water
-        PROPERTIES OBJECT_DEPENDS "${CHENGXI_APP_ICO}")
 endif()
+
+# chengxi_add_windows_resources(<target>): links the program's resources
+# into <target>: the program itself, and the tests that open its window.
+function(chengxi_add_windows_resources target)
+    target_sources(${target} PRIVATE "${CHENGXI_WINDOWS_RC}")
+    # The resource compiler does not report the files it includes.
+    set_source_files_properties("${CHENGXI_WINDOWS_RC}" TARGET_DIRECTORY ${target}
+        PROPERTIES OBJECT_DEPENDS "${CHENGXI_APP_ICO};${CHENGXI_LOGO_JPG};${CHENGXI_WINDOWS_MANIFEST}")
+endfunction()

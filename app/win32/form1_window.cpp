@@ -1,0 +1,484 @@
+#include "app/win32/form1_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "app/win32/picture.h"
+
+namespace chengxi::win32 {
+
+namespace {
+
+using layout::Kind;
+
+constexpr wchar_t kClassName[] = L"ChengxiWaterForm1";
+constexpr int kFirstControlId = 1000;  // clear of IDOK and IDCANCEL
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
+
+// Every font style of the layout, in the order of the window's font list.
+constexpr const layout::FontStyle* kFontStyles[] = {
+    &layout::kWindowFont, &layout::kBannerFont, &layout::kClockFont,
+    &layout::kMakerFont,  &layout::kButtonFont, &layout::kFigureFont,
+};
+
+COLORREF backgroundColour()
+{
+    return RGB(layout::kBackground.red, layout::kBackground.green, layout::kBackground.blue);
+}
+
+std::wstring fromUtf8(const std::string& text)
+{
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+[[noreturn]] void failCreating(const char* what)
+{
+    throw std::runtime_error(std::string("cannot create ") + what + " (error " + std::to_string(GetLastError()) +
+                             ")");
+}
+
+std::size_t indexOf(std::string_view name)
+{
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        if (name == layout::kControls[i].name) {
+            return i;
+        }
+    }
+    return layout::kControls.size();
+}
+
+// The display's dots per inch for `window`: per monitor where Windows knows
+// it (Windows 10), else the system's.
+UINT displayDpi(HWND window)
+{
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr && window != nullptr) {
+        if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
+            return dpi;
+        }
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+void registerWindowClass(WNDPROC procedure)
+{
+    static bool registered = false;
+    if (registered) {
+        return;
+    }
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+    windowClass.lpszClassName = kClassName;
+    if (RegisterClassExW(&windowClass) == 0) {
+        failCreating("the window class");
+    }
+    registered = true;
+}
+
+HICON loadIcon(int size)
+{
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+void initialiseControls()
+{
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+}
+
+Form1Window::Form1Window(Options options) : options_(std::move(options))
+{
+    registerWindowClass(&Form1Window::windowProc);
+    background_ = CreateSolidBrush(backgroundColour());
+
+    // Created at the origin first: its dots per inch give the frame's size.
+    hwnd_ = CreateWindowExW(kWindowExStyle, kClassName, toWide(layout::kTitle).c_str(), kWindowStyle, 0, 0,
+                            layout::kClientArea.width, layout::kClientArea.height, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), this);
+    if (hwnd_ == nullptr) {
+        failCreating("the window");
+    }
+    dpi_ = options_.dpi != 0 ? options_.dpi : displayDpi(hwnd_);
+
+    bigIcon_ = loadIcon(GetSystemMetrics(SM_CXICON));
+    smallIcon_ = loadIcon(GetSystemMetrics(SM_CXSMICON));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+
+    createControls();
+    applyLayout();
+
+    auto box = [this](const char* name) { return std::make_unique<Win32ComboBox>(control(name), name); };
+    auto label = [this](const char* name) { return std::make_unique<Win32Label>(control(name), name); };
+    combo1_ = box("Combo1");
+    combo2_ = box("Combo2");
+    combo3_ = box("Combo3");
+    label2_ = label("Label2");
+    label8_ = label("Label8");
+    label10_ = label("Label10");
+    locale_ = std::make_unique<Win32LocaleServices>(options_.localeName, options_.now);
+    form_ = std::make_unique<Form1>(
+        Form1Controls{*combo1_, *combo2_, *combo3_, *label2_, *label8_, *label10_, *locale_});
+
+    focus_ = control(layout::kTabOrder.front());
+    run(&Form1::Form_Load);
+    startTimer();
+}
+
+Form1Window::~Form1Window()
+{
+    if (hwnd_ != nullptr && IsWindow(hwnd_)) {
+        // Destroyed by its owner rather than closed by the user: the program
+        // goes on.
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    for (HFONT font : fonts_) {
+        DeleteObject(font);
+    }
+    if (logo_ != nullptr) {
+        DeleteObject(logo_);
+    }
+    for (HICON icon : {bigIcon_, smallIcon_}) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
+    DeleteObject(background_);
+}
+
+void Form1Window::show(int showCommand)
+{
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+    SetFocus(focus_);
+}
+
+bool Form1Window::translateDialogMessage(MSG& message)
+{
+    return IsWindow(hwnd_) && IsDialogMessageW(hwnd_, &message);
+}
+
+HWND Form1Window::control(std::string_view name) const
+{
+    const std::size_t index = indexOf(name);
+    return index < controls_.size() ? controls_[index] : nullptr;
+}
+
+void Form1Window::createControls()
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    auto create = [&](std::size_t index) {
+        const layout::Control& entry = layout::kControls[index];
+        const wchar_t* className = WC_STATICW;
+        DWORD style = WS_CHILD | WS_VISIBLE;
+        switch (entry.kind) {
+        case Kind::Label:
+            // Left-aligned from the top-left corner, not wrapped, clipped at
+            // the label's edge; '&' is a character like any other.
+            style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+            break;
+        case Kind::ComboBox:
+            // Editable, unsorted, scrolling its text as the user types.
+            className = WC_COMBOBOXW;
+            style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+            break;
+        case Kind::Button:
+            className = WC_BUTTONW;
+            style |= WS_TABSTOP | BS_PUSHBUTTON;
+            break;
+        case Kind::Image:
+            style |= SS_BITMAP;
+            break;
+        }
+        const std::wstring text = toWide(entry.text);
+        HWND window = CreateWindowExW(0, className, text.c_str(), style, 0, 0, entry.rect.width, entry.rect.height,
+                                      hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
+                                      instance, nullptr);
+        if (window == nullptr) {
+            failCreating(entry.name);
+        }
+        controls_[index] = window;
+    };
+
+    // Z-order is creation order. The focus-taking controls stand in the
+    // keyboard order, and each level caption just before its box, where
+    // Windows takes a control's accessible name from.
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        const layout::Control& entry = layout::kControls[i];
+        if (entry.captionOf != nullptr) {
+            continue;
+        }
+        if (entry.kind == Kind::ComboBox) {
+            for (std::size_t j = 0; j < layout::kControls.size(); ++j) {
+                const char* of = layout::kControls[j].captionOf;
+                if (of != nullptr && std::string_view(of) == entry.name) {
+                    create(j);
+                }
+            }
+        }
+        create(i);
+    }
+    // The text at creation: a combo box's edit field starts empty.
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        if (layout::kControls[i].kind == Kind::ComboBox) {
+            SetWindowTextW(controls_[i], toWide(layout::kControls[i].text).c_str());
+        }
+    }
+}
+
+HFONT Form1Window::fontFor(const layout::Control& entry) const
+{
+    const layout::FontStyle* style = entry.font != nullptr ? entry.font : &layout::kWindowFont;
+    const auto found = std::find(std::begin(kFontStyles), std::end(kFontStyles), style);
+    return fonts_[static_cast<std::size_t>(found - std::begin(kFontStyles))];
+}
+
+// Places, sizes and fonts at the window's dots per inch: the table's pixels
+// at 96 dpi.
+void Form1Window::applyLayout()
+{
+    std::vector<HFONT> previous = std::move(fonts_);
+    fonts_.clear();
+    for (const layout::FontStyle* style : kFontStyles) {
+        HFONT font = CreateFontW(-scaled(style->pixelHeight), 0, 0, 0, layout::kFontWeight, FALSE, FALSE, FALSE,
+                                 layout::kFontCharSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                 DEFAULT_PITCH | FF_DONTCARE, toWide(style->face).c_str());
+        if (font == nullptr) {
+            failCreating("a font");
+        }
+        fonts_.push_back(font);
+    }
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.front()), FALSE);
+
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        const layout::Control& entry = layout::kControls[i];
+        HWND window = controls_[i];
+        if (entry.kind != Kind::Image) {
+            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(entry)), TRUE);
+        }
+        int height = scaled(entry.rect.height);
+        if (entry.kind == Kind::ComboBox) {
+            // The edit field's height follows the font; the rest of the
+            // window's height is the open list's, room for kVisibleEntries.
+            RECT closed{};
+            GetWindowRect(window, &closed);
+            const auto entryHeight = SendMessageW(window, CB_GETITEMHEIGHT, 0, 0);
+            height = static_cast<int>(closed.bottom - closed.top) +
+                     static_cast<int>(entryHeight) * kVisibleEntries + 2 * GetSystemMetrics(SM_CYBORDER);
+        }
+        SetWindowPos(window, nullptr, scaled(entry.rect.left), scaled(entry.rect.top), scaled(entry.rect.width),
+                     height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    loadLogo();
+
+    // The client area at its place on the screen, the frame around it.
+    RECT frame{scaled(layout::kClientArea.left), scaled(layout::kClientArea.top),
+               scaled(layout::kClientArea.left + layout::kClientArea.width),
+               scaled(layout::kClientArea.top + layout::kClientArea.height)};
+    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
+    SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+
+    for (HFONT font : previous) {
+        DeleteObject(font);
+    }
+}
+
+void Form1Window::loadLogo()
+{
+    const layout::Control& entry = layout::kControls[indexOf("Image1")];
+    HBITMAP logo = loadPictureResource(GetModuleHandleW(nullptr), L"LOGO", static_cast<UINT>(scaled(entry.rect.width)),
+                                       static_cast<UINT>(scaled(entry.rect.height)));
+    HWND image = control("Image1");
+    SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo));
+    if (logo_ != nullptr) {
+        DeleteObject(logo_);
+    }
+    logo_ = logo;
+}
+
+bool Form1Window::isLabel(HWND window) const
+{
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        if (controls_[i] == window) {
+            return layout::kControls[i].kind == Kind::Label || layout::kControls[i].kind == Kind::Image;
+        }
+    }
+    return false;
+}
+
+void Form1Window::startTimer()
+{
+    if (SetTimer(hwnd_, kTimer1Id, static_cast<UINT>(kTimer1IntervalMs), nullptr) == 0) {
+        failCreating("the timer");
+    }
+    timerRunning_ = true;
+}
+
+int Form1Window::listWidthFor(HWND box) const
+{
+    HDC dc = GetDC(box);
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(box, WM_GETFONT, 0, 0)));
+    const auto count = SendMessageW(box, CB_GETCOUNT, 0, 0);
+    int widest = 0;
+    std::wstring entry;
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto length = SendMessageW(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (length == CB_ERR) {
+            continue;
+        }
+        entry.assign(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry.data()));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, entry.c_str(), static_cast<int>(length), &extent);
+        widest = std::max(widest, static_cast<int>(extent.cx));
+    }
+    SelectObject(dc, oldFont);
+    ReleaseDC(box, dc);
+
+    // The entry's margins inside the list, the list's border, and the scroll
+    // bar when there are more entries than the list shows at once.
+    int width = widest + 2 * scaled(3) + 2 * GetSystemMetrics(SM_CXBORDER);
+    if (count > kVisibleEntries) {
+        width += GetSystemMetrics(SM_CXVSCROLL);
+    }
+    RECT rect{};
+    GetWindowRect(box, &rect);
+    return std::max(width, static_cast<int>(rect.right - rect.left));
+}
+
+void Form1Window::run(void (Form1::*handler)())
+{
+    try {
+        ((*form_).*handler)();
+    } catch (const ControlError& error) {
+        if (timerRunning_) {
+            KillTimer(hwnd_, kTimer1Id);
+            timerRunning_ = false;
+        }
+        const std::wstring message = fromUtf8(error.what());
+        if (options_.onFatalError) {
+            options_.onFatalError(message);
+            return;
+        }
+        std::fprintf(stderr, "chengxi-water: run-time error: %s\n", error.what());
+        std::fflush(stderr);
+        MessageBoxW(hwnd_, (L"运行时错误：\n" + message).c_str(), L"澄溪水质查询系统", MB_OK | MB_ICONERROR);
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+LRESULT CALLBACK Form1Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* window = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    // Until CreateWindowExW returns, and once the owner destroys it, the
+    // window is Windows' alone.
+    if (window == nullptr || window->hwnd_ != hwnd) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return window->handle(message, wParam, lParam);
+}
+
+LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kTimer1Id) {
+            run(&Form1::Timer1_Timer);
+            return 0;
+        }
+        break;
+    case WM_COMMAND: {
+        const auto id = static_cast<int>(LOWORD(wParam));
+        const std::size_t index = static_cast<std::size_t>(id - kFirstControlId);
+        if (id < kFirstControlId || index >= controls_.size()) {
+            break;
+        }
+        const Kind kind = layout::kControls[index].kind;
+        if (kind == Kind::Button && HIWORD(wParam) == BN_CLICKED) {
+            run(&Form1::Command1_Click);
+        } else if (kind == Kind::ComboBox && HIWORD(wParam) == CBN_DROPDOWN) {
+            // Fitted as the list opens, so it always follows the last refill.
+            HWND box = controls_[index];
+            SendMessageW(box, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(listWidthFor(box)), 0);
+        }
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+        if (isLabel(reinterpret_cast<HWND>(lParam))) {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetBkColor(dc, backgroundColour());
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            return reinterpret_cast<LRESULT>(background_);
+        }
+        break;
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+        return 1;
+    }
+    case WM_ACTIVATE:
+        // The focus leaves with the window and comes back to where it was.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus != nullptr && IsChild(hwnd_, focus)) {
+                focus_ = focus;
+            }
+        } else {
+            SetFocus(focus_);
+        }
+        return 0;
+    case WM_SETFOCUS:
+        SetFocus(focus_);
+        return 0;
+    case WM_DPICHANGED: {
+        dpi_ = HIWORD(wParam);
+        applyLayout();
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        if (timerRunning_) {
+            KillTimer(hwnd_, kTimer1Id);
+            timerRunning_ = false;
+        }
+        // Closed by the user: the program ends.
+        PostQuitMessage(EXIT_SUCCESS);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace chengxi::win32

@@ -1,0 +1,103 @@
+// The query window over the Win32 API's own controls, built from the fixed
+// layout table and bound to the window's logic through the control layer.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/core/form1.h"
+#include "app/core/form1_layout.h"
+#include "app/win32/win32_controls.h"
+
+namespace chengxi::win32 {
+
+struct Form1WindowOptions {
+    // The clock's time source; empty: the local time.
+    Win32LocaleServices::TimeSource now;
+    // The locale of the clock and the figures; empty: the user's.
+    std::wstring localeName;
+    // Dots per inch to lay the window out at; 0: the display's.
+    UINT dpi = 0;
+    // Called with the message of a failed control operation. When empty, the
+    // error is shown in a message box and the program exits with a failure.
+    std::function<void(const std::wstring&)> onFatalError;
+};
+
+class Form1Window {
+public:
+    using Options = Form1WindowOptions;
+
+    // Creates the window, hidden, and runs the load handler; the timer runs
+    // from here on. Throws std::runtime_error when Windows cannot create it.
+    explicit Form1Window(Options options = {});
+    ~Form1Window();
+    Form1Window(const Form1Window&) = delete;
+    Form1Window& operator=(const Form1Window&) = delete;
+
+    // Shows the window and gives the first control of the keyboard order
+    // the focus.
+    void show(int showCommand = SW_SHOWNORMAL);
+    // For the message loop: keyboard navigation between the controls.
+    bool translateDialogMessage(MSG& message);
+
+    HWND hwnd() const { return hwnd_; }
+    // A control by its name in the layout ("Combo1", "Label8", "Image1" …).
+    HWND control(std::string_view name) const;
+    UINT dpi() const { return dpi_; }
+    // A pixel length of the layout at the window's dots per inch.
+    int scaled(int pixels) const { return MulDiv(pixels, static_cast<int>(dpi_), 96); }
+    // The width an open list of `box` needs to show its widest entry whole,
+    // and never less than the box.
+    int listWidthFor(HWND box) const;
+
+    static constexpr UINT_PTR kTimer1Id = 1;
+    static constexpr int kVisibleEntries = 10;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createControls();
+    void applyLayout();
+    HFONT fontFor(const layout::Control& entry) const;
+    void loadLogo();
+    bool isLabel(HWND window) const;
+    void startTimer();
+    // Runs one of the logic's handlers; a failed control operation stops the
+    // timer and goes to the fatal-error handler.
+    void run(void (Form1::*handler)());
+
+    Options options_;
+    HWND hwnd_ = nullptr;
+    UINT dpi_ = 96;
+    // In the order of the layout table.
+    std::array<HWND, layout::kControls.size()> controls_{};
+    HWND focus_ = nullptr;  // the control to give the focus back to
+    HBRUSH background_ = nullptr;
+    std::vector<HFONT> fonts_;  // one per font style, in kFontStyles order
+    HBITMAP logo_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    bool timerRunning_ = false;
+
+    std::unique_ptr<Win32ComboBox> combo1_;
+    std::unique_ptr<Win32ComboBox> combo2_;
+    std::unique_ptr<Win32ComboBox> combo3_;
+    std::unique_ptr<Win32Label> label2_;
+    std::unique_ptr<Win32Label> label8_;
+    std::unique_ptr<Win32Label> label10_;
+    std::unique_ptr<Win32LocaleServices> locale_;
+    std::unique_ptr<Form1> form_;
+};
+
+// Registers the common controls the window uses. Called once by the program
+// (and by the tests) before the first window.
+void initialiseControls();
+
+}  // namespace chengxi::win32

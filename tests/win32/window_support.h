@@ -1,0 +1,137 @@
+// Finding and driving the real Win32 window's controls in tests, by
+// messages, the way a user's typing, picks and clicks arrive.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/win32/form1_window.h"
+
+namespace chengxi::testing {
+
+// 2026-12-08 18:53:07, a Tuesday.
+inline SYSTEMTIME fixedTime()
+{
+    SYSTEMTIME time{};
+    time.wYear = 2026;
+    time.wMonth = 12;
+    time.wDayOfWeek = 2;
+    time.wDay = 8;
+    time.wHour = 18;
+    time.wMinute = 53;
+    time.wSecond = 7;
+    return time;
+}
+
+inline win32::Form1WindowOptions fixedClock(std::wstring locale = L"zh-CN", UINT dpi = 96)
+{
+    win32::Form1WindowOptions options;
+    options.now = &fixedTime;
+    options.localeName = std::move(locale);
+    options.dpi = dpi;
+    return options;
+}
+
+// The window with its controls found by name, the clock fixed.
+struct Window {
+    explicit Window(win32::Form1WindowOptions options = fixedClock())
+        : form(std::make_unique<win32::Form1Window>(std::move(options)))
+    {
+    }
+
+    HWND hwnd() const { return form->hwnd(); }
+    HWND control(std::string_view name) const { return form->control(name); }
+    HWND combo(int n) const { return control("Combo" + std::to_string(n)); }
+    HWND label(int n) const { return control("Label" + std::to_string(n)); }
+    HWND button() const { return control("Command1"); }
+    HWND edit(int n) const
+    {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(combo(n), &info);
+        return info.hwndItem;
+    }
+    HWND list(int n) const
+    {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(combo(n), &info);
+        return info.hwndList;
+    }
+
+    // One tick, as the timer delivers it.
+    void tick() const { SendMessageW(hwnd(), WM_TIMER, win32::Form1Window::kTimer1Id, 0); }
+    void click() const { SendMessageW(button(), BM_CLICK, 0, 0); }
+    // Typed into a combo box's edit field: the old text selected and
+    // replaced, one character at a time.
+    void type(int n, std::wstring_view text) const
+    {
+        SendMessageW(edit(n), EM_SETSEL, 0, -1);
+        if (text.empty()) {
+            SendMessageW(edit(n), WM_CHAR, VK_BACK, 0);
+        }
+        for (wchar_t c : text) {
+            SendMessageW(edit(n), WM_CHAR, c, 1);
+        }
+    }
+    // Picked from the list, as a click on an entry of the open list does.
+    void pick(int n, int index) const
+    {
+        SendMessageW(combo(n), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo(n)), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo(n)));
+    }
+
+    std::wstring text(HWND window) const { return win32::windowText(window); }
+    std::wstring comboText(int n) const { return text(combo(n)); }
+    std::wstring caption(int n) const { return text(label(n)); }
+    std::vector<std::wstring> items(int n) const
+    {
+        std::vector<std::wstring> result;
+        const auto count = SendMessageW(combo(n), CB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            std::wstring entry(static_cast<std::size_t>(SendMessageW(combo(n), CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+            const auto length = SendMessageW(combo(n), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+            entry.resize(static_cast<std::size_t>(length));
+            result.push_back(entry);
+        }
+        return result;
+    }
+    // The control's rectangle in the window's client coordinates.
+    RECT clientRect(HWND window) const
+    {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        MapWindowPoints(HWND_DESKTOP, hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    std::unique_ptr<win32::Form1Window> form;
+};
+
+// Runs the thread's message loop until `done()` or `milliseconds` pass.
+template <typename Done>
+bool pumpUntil(Done done, DWORD milliseconds)
+{
+    const ULONGLONG until = GetTickCount64() + milliseconds;
+    while (!done()) {
+        if (GetTickCount64() > until) {
+            return false;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return true;
+}
+
+}  // namespace chengxi::testing
