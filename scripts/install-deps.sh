@@ -25,12 +25,13 @@ package_packages=(
     dpkg-dev file
 )
 # GoogleTest and Google Benchmark; Xvfb for the benchmarks that need a real
-# display; the validators and the resource compiler of the packaging tests.
+# display; the validators, lintian and the resource compiler of the packaging
+# tests.
 test_packages=(
     "${package_packages[@]}"
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
-    desktop-file-utils appstream binutils-mingw-w64-x86-64
+    desktop-file-utils appstream lintian binutils-mingw-w64-x86-64
 )
 
 set_name=${1:-test}
