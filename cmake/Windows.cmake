@@ -29,11 +29,11 @@ if(CHENGXI_BUILD_TESTS)
     set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
     set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
     add_subdirectory("${CHENGXI_GOOGLETEST_SOURCE_DIR}" "${PROJECT_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)
-    foreach(library IN ITEMS gtest gtest_main)
-        if(NOT TARGET GTest::${library})
-            add_library(GTest::${library} ALIAS ${library})
-        endif()
-    endforeach()
+    # The tests run one case per program run (gtest_add_tests): their main
+    # fails a run that selects no case.
+    add_library(chengxi_gtest_main STATIC "${PROJECT_SOURCE_DIR}/tests/win32/gtest_main_checked.cpp")
+    target_link_libraries(chengxi_gtest_main PUBLIC GTest::gtest)
+    set(CHENGXI_GTEST_MAIN chengxi_gtest_main)
 
     # On a Linux host the tests run under Wine, in a prefix of the build's
     # own with no display (tests/win32/wine-prefix.sh sets it up).

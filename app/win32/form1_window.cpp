@@ -279,7 +279,10 @@ void Form1Window::applyLayout()
         if (entry.kind != Kind::Image) {
             SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(entry)), TRUE);
         }
-        int height = scaled(entry.rect.height);
+        // Edges scaled rather than sizes, so that neighbours stay as far
+        // apart as they are in the table.
+        const RECT place = scaledRect(entry.rect);
+        int height = place.bottom - place.top;
         if (entry.kind == Kind::ComboBox) {
             // The edit field's height follows the font; the rest of the
             // window's height is the open list's, room for kVisibleEntries.
@@ -289,15 +292,13 @@ void Form1Window::applyLayout()
             height = static_cast<int>(closed.bottom - closed.top) +
                      static_cast<int>(entryHeight) * kVisibleEntries + 2 * GetSystemMetrics(SM_CYBORDER);
         }
-        SetWindowPos(window, nullptr, scaled(entry.rect.left), scaled(entry.rect.top), scaled(entry.rect.width),
-                     height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
     loadLogo();
 
     // The client area at its place on the screen, the frame around it.
-    RECT frame{scaled(layout::kClientArea.left), scaled(layout::kClientArea.top),
-               scaled(layout::kClientArea.left + layout::kClientArea.width),
-               scaled(layout::kClientArea.top + layout::kClientArea.height)};
+    RECT frame = scaledRect(layout::kClientArea);
     AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
     SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -310,8 +311,9 @@ void Form1Window::applyLayout()
 void Form1Window::loadLogo()
 {
     const layout::Control& entry = layout::kControls[indexOf("Image1")];
-    HBITMAP logo = loadPictureResource(GetModuleHandleW(nullptr), L"LOGO", static_cast<UINT>(scaled(entry.rect.width)),
-                                       static_cast<UINT>(scaled(entry.rect.height)));
+    const RECT place = scaledRect(entry.rect);
+    HBITMAP logo = loadPictureResource(GetModuleHandleW(nullptr), L"LOGO", static_cast<UINT>(place.right - place.left),
+                                       static_cast<UINT>(place.bottom - place.top));
     HWND image = control("Image1");
     SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo));
     if (logo_ != nullptr) {
@@ -336,6 +338,11 @@ void Form1Window::startTimer()
         failCreating("the timer");
     }
     timerRunning_ = true;
+}
+
+RECT Form1Window::scaledRect(const layout::Rect& rect) const
+{
+    return RECT{scaled(rect.left), scaled(rect.top), scaled(rect.left + rect.width), scaled(rect.top + rect.height)};
 }
 
 int Form1Window::listWidthFor(HWND box) const

@@ -52,6 +52,9 @@ public:
     UINT dpi() const { return dpi_; }
     // A pixel length of the layout at the window's dots per inch.
     int scaled(int pixels) const { return MulDiv(pixels, static_cast<int>(dpi_), 96); }
+    // A rectangle of the layout at the window's dots per inch, its edges
+    // scaled.
+    RECT scaledRect(const layout::Rect& rect) const;
     // The width an open list of `box` needs to show its widest entry whole,
     // and never less than the box.
     int listWidthFor(HWND box) const;

@@ -17,5 +17,10 @@ int main(int argc, char** argv)
     chengxi::win32::initialiseControls();
     const int result = RUN_ALL_TESTS();
     CoUninitialize();
+    // One case per run: a run that selects none fails rather than passes.
+    if (testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
+        std::fputs("no test case matches the filter\n", stderr);
+        return 1;
+    }
     return result;
 }
