@@ -2,9 +2,6 @@
 # directory): chengxi-water_<project version>_<arch>.deb, installing under /usr
 # what cmake/Install.cmake installs.
 
-set(CHENGXI_PACKAGE_MAINTAINER "山东澄溪水处理设备有限公司"
-    CACHE STRING "The packages' maintainer, as \"Name <address>\"")
-
 set(CPACK_PACKAGE_NAME "chengxi-water")
 set(CPACK_PACKAGE_VENDOR "山东澄溪水处理设备有限公司")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -23,6 +20,8 @@ endif()
 
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# CHENGXI_PACKAGE_MAINTAINER comes from cmake/Install.cmake, which signs the
+# changelog with it.
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CHENGXI_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")

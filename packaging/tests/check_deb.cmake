@@ -1,13 +1,16 @@
 # Builds the Debian package with CPack into a scratch directory and checks its
-# control fields and its contents, down to the size of each packaged icon.
-# Skipped when dpkg-deb is missing.
+# control fields and its contents, down to the size of each packaged icon, the
+# changelog's latest entry and the program's sections. Skipped when dpkg-deb
+# is missing. Leaves the package and its unpacked contents in WORK_DIR for the
+# lintian and hardening tests.
 #
 #   cmake -DCPACK=cpack -DCPACK_CONFIG=.../CPackConfig.cmake -DWORK_DIR=... -DCONFIG=...
-#         -DNAME=... -DVERSION=... -DEXPECTED=a|b|... -P check_deb.cmake
+#         -DNAME=... -DVERSION=... -DMAINTAINER=... -DEXPECTED=a|b|...
+#         [-DREADELF=readelf] -P check_deb.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var IN ITEMS CPACK CPACK_CONFIG WORK_DIR NAME VERSION EXPECTED)
+foreach(var IN ITEMS CPACK CPACK_CONFIG WORK_DIR NAME VERSION MAINTAINER EXPECTED)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "${var} is not set")
     endif()
@@ -59,8 +62,8 @@ endif()
 if(NOT Section STREQUAL "utils")
     string(APPEND errors "  Section is '${Section}', not utils\n")
 endif()
-if(Maintainer STREQUAL "")
-    string(APPEND errors "  no Maintainer\n")
+if(NOT Maintainer STREQUAL MAINTAINER)
+    string(APPEND errors "  Maintainer is '${Maintainer}', not ${MAINTAINER}\n")
 endif()
 # The Qt libraries it links to, the xcb platform plugin it loads and the two
 # fonts the window uses.
@@ -107,6 +110,44 @@ set(contents "${WORK_DIR}/contents")
 execute_process(COMMAND "${dpkg_deb}" --extract "${debs}" "${contents}"
     COMMAND_ERROR_IS_FATAL ANY)
 check_icon_sizes("${contents}/usr" "${files}" errors)
+
+# The changelog's latest entry is this version, signed by the maintainer (the
+# name alone in the Maintainer field, the name with empty brackets in the
+# signature, when no address is known).
+set(changelog "${contents}/usr/share/doc/${NAME}/changelog.gz")
+if(EXISTS "${changelog}")
+    execute_process(COMMAND gzip -dc "${changelog}"
+        OUTPUT_VARIABLE text RESULT_VARIABLE result)
+    string(REGEX MATCH "^[^\n]*" heading "${text}")
+    string(REGEX MATCH "\n -- [^\n]*" trailer "${text}")
+    string(REGEX REPLACE "^\n -- (.*)  [^ ].*$" "\\1" signature "${trailer}")
+    string(REPLACE "." "\\." version_regex "${VERSION}")
+    set(want_signature "${MAINTAINER}")
+    if(NOT MAINTAINER MATCHES "<")
+        string(APPEND want_signature " <>")
+    endif()
+    if(NOT result EQUAL 0)
+        string(APPEND errors "  ${changelog}: not gzip data\n")
+    elseif(NOT heading MATCHES "^${NAME} \\(${version_regex}\\) [a-z-]+; urgency=[a-z]+$")
+        string(APPEND errors "  changelog: latest entry '${heading}', not ${NAME} (${VERSION})\n")
+    elseif(NOT signature STREQUAL want_signature)
+        string(APPEND errors "  changelog: signed '${signature}', not '${want_signature}'\n")
+    endif()
+endif()
+
+# The program without the .comment section (the compilers' version strings),
+# as Debian ships its programs.
+if(NOT READELF)
+    find_program(READELF readelf)
+endif()
+set(program "${contents}/usr/bin/${NAME}")
+if(READELF AND EXISTS "${program}")
+    execute_process(COMMAND "${READELF}" --wide --section-headers "${program}"
+        OUTPUT_VARIABLE sections COMMAND_ERROR_IS_FATAL ANY)
+    if(sections MATCHES "\\] \\.comment ")
+        string(APPEND errors "  /usr/bin/${NAME} has a .comment section\n")
+    endif()
+endif()
 
 if(errors)
     message(FATAL_ERROR "${debs}:\n${errors}\n${listing}")
