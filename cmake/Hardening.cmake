@@ -1,7 +1,7 @@
-# The program hardened as Debian builds its packages (dpkg-buildflags with
-# hardening=+all): fortified C library calls, stack protector, stack clash
-# protection, control-flow protection, a position-independent executable, and
-# relocations resolved at start-up and then made read-only (full RELRO).
+# The program hardened as Debian builds its packages: fortified C library
+# calls, stack protector, stack clash protection, control-flow protection, a
+# position-independent executable, and relocations resolved at start-up and
+# then made read-only (full RELRO).
 #
 # Applies to everything built after this file, the plain build and the
 # package alike. Left out:
