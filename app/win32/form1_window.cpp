@@ -286,6 +286,9 @@ void Form1Window::applyLayout()
         if (entry.kind == Kind::ComboBox) {
             // The edit field's height follows the font; the rest of the
             // window's height is the open list's, room for kVisibleEntries.
+            // With visual styles the open list shows at most this many
+            // entries whatever the window's height.
+            SendMessageW(window, CB_SETMINVISIBLE, kVisibleEntries, 0);
             RECT closed{};
             GetWindowRect(window, &closed);
             const auto entryHeight = SendMessageW(window, CB_GETITEMHEIGHT, 0, 0);
@@ -434,7 +437,13 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         } else if (kind == Kind::ComboBox && HIWORD(wParam) == CBN_DROPDOWN) {
             // Fitted as the list opens, so it always follows the last refill.
             HWND box = controls_[index];
-            SendMessageW(box, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(listWidthFor(box)), 0);
+            const auto width = static_cast<WPARAM>(listWidthFor(box));
+            SendMessageW(box, CB_SETDROPPEDWIDTH, width, 0);
+            // Wine's combo box refuses a width below the last open list's
+            // the first time, and takes it once it has placed the list anew.
+            if (SendMessageW(box, CB_GETDROPPEDWIDTH, 0, 0) != static_cast<LRESULT>(width)) {
+                SendMessageW(box, CB_SETDROPPEDWIDTH, width, 0);
+            }
         }
         return 0;
     }

@@ -277,8 +277,10 @@ std::u16string ActionGenerator::nearMiss(int box)
         return {};
     case 6:  // a blank in front, or an ideographic space behind
         return chance(50) ? u" " + name : name + u"\u3000";
-    case 7:  // the name cut by a NUL, as a C string would see it
-        return name + u'\0' + (chance(50) ? std::u16string() : anyOf(namesOfLevel(box)));
+    case 7:  // the name cut by a NUL, as a C string would see it (or, where
+             // a NUL cannot be typed, by another control character)
+        return name + (options_.singleLineTexts ? u'\x1F' : u'\0') +
+               (chance(50) ? std::u16string() : anyOf(namesOfLevel(box)));
     default:  // doubled, or its last character dropped
         return chance(50) ? name + name : name.substr(0, name.size() - 1);
     }
@@ -295,9 +297,12 @@ std::u16string ActionGenerator::randomText()
         case 0:
             text += static_cast<char16_t>(0x20 + below(0x5F));
             break;
-        case 1:
-            text += chance(25) ? u'\0' : static_cast<char16_t>(below(0x20));
+        case 1: {
+            const char16_t control = chance(25) ? u'\0' : static_cast<char16_t>(below(0x20));
+            const bool lineBreakOrNul = control == u'\0' || control == u'\r' || control == u'\n';
+            text += options_.singleLineTexts && lineBreakOrNul ? u'\x1F' : control;
             break;
+        }
         case 2:
             text += static_cast<char16_t>(0x7F + below(0x21));
             break;

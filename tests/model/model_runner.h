@@ -58,6 +58,9 @@ public:
     struct Options {
         // Whether clicks may also come as mouse presses.
         bool mouseClicks = false;
+        // Typed texts without NUL, CR or LF, which a single-line Win32 edit
+        // field cannot hold (typed or pasted).
+        bool singleLineTexts = false;
     };
     ActionGenerator(std::uint64_t seed, Options options);
 

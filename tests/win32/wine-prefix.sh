@@ -1,7 +1,10 @@
 #!/bin/sh
 # Sets up a Wine prefix for the tests of the Windows build and starts its
 # wineserver, detached, so that the tests need not start one each:
-#   wine-prefix.sh PREFIX
+#   wine-prefix.sh PREFIX [LOCALE_DIR]
+# With LOCALE_DIR, it also builds there the glibc locales that the tests take
+# as the user's own (Wine follows LANG only for a locale glibc has built);
+# pass LOCPATH=LOCALE_DIR with LANG to use them.
 # No display: Wine's null graphics driver, with a 1024 × 768 desktop. The
 # window's fonts, 宋体 and 华文新魏, are mapped to AR PL UMing and UKai
 # (Debian packages fonts-arphic-uming and fonts-arphic-ukai).
@@ -29,6 +32,13 @@ if [ ! -f "$prefix/.chengxi-ready" ]; then
     done
     wineserver -w
     touch "$prefix/.chengxi-ready"
+fi
+
+if [ $# -ge 2 ]; then
+    mkdir -p "$2"
+    for locale in zh_CN de_DE ar_EG; do
+        [ -d "$2/$locale.UTF-8" ] || localedef -i "$locale" -f UTF-8 "$2/$locale.UTF-8"
+    done
 fi
 
 # A persistent wineserver, holding none of the caller's pipes.
