@@ -4,9 +4,10 @@
 #
 #   scripts/install-deps.sh run      build the program and open its window
 #   scripts/install-deps.sh package  the same, and build the Debian package
-#   scripts/install-deps.sh test     everything: the same, and the tests, the
-#                                    benchmarks and the tools the packaging
-#                                    tests use
+#   scripts/install-deps.sh test     the same, and the tests, the benchmarks
+#                                    and the tools the packaging tests use
+#   scripts/install-deps.sh windows  cross-build the Windows program and its
+#                                    installer, and run its tests under Wine
 #
 # With no argument it installs the test set.
 set -euo pipefail
@@ -33,14 +34,23 @@ test_packages=(
     xvfb xauth
     desktop-file-utils appstream lintian binutils-mingw-w64-x86-64
 )
+# The MinGW-w64 cross compiler, GoogleTest's sources to build with it, NSIS
+# for the installer, and Wine to run the tests, with the fonts Wine maps the
+# window's faces to and the glibc locale sources that the locale tests build.
+windows_packages=(
+    cmake ninja-build
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest nsis
+    wine64 wine fonts-wine fonts-arphic-uming fonts-arphic-ukai locales
+)
 
 set_name=${1:-test}
 case "$set_name" in
     run) packages=("${run_packages[@]}") ;;
     package) packages=("${package_packages[@]}") ;;
     test) packages=("${test_packages[@]}") ;;
+    windows) packages=("${windows_packages[@]}") ;;
     *)
-        echo "usage: $0 [run|package|test]" >&2
+        echo "usage: $0 [run|package|test|windows]" >&2
         exit 2
         ;;
 esac

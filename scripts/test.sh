@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors, and runs the whole
-# test suite headless (the window tests use Qt's offscreen platform) twice:
-#   run 1 in build/, a plain build with the tests and benchmarks;
+# test suite headless three times:
+#   run 1 in build/, a plain build with the tests and benchmarks (the window
+#         tests on Qt's offscreen platform);
 #   run 2 in build-sanitize/, under AddressSanitizer and
-#         UndefinedBehaviorSanitizer (tests only).
+#         UndefinedBehaviorSanitizer (tests only);
+#   run 3 in build-windows-tests/, the Windows program cross-built with
+#         MinGW-w64, with its tests and benchmarks, the tests run under Wine
+#         with no display server, in a Wine prefix of the build's own.
 # The options are passed on every configure, so a build directory configured
 # otherwise before (the README's package build turns the tests off in build/)
 # gets its tests back.
@@ -11,17 +15,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
+scripts/install-deps.sh windows
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-echo "== Run 1 of 2: the plain build (build/) =="
+echo "== Run 1 of 3: the plain build (build/) =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHENGXI_WARNINGS_AS_ERRORS=ON \
     -DCHENGXI_SANITIZE=OFF -DCHENGXI_BUILD_TESTS=ON -DCHENGXI_BUILD_BENCHMARKS=ON
 cmake --build build
 (cd build && ctest --output-on-failure --no-tests=error --timeout 900 -j "$jobs")
 
-echo "== Run 2 of 2: the AddressSanitizer and UndefinedBehaviorSanitizer build (build-sanitize/) =="
+echo "== Run 2 of 3: the AddressSanitizer and UndefinedBehaviorSanitizer build (build-sanitize/) =="
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHENGXI_WARNINGS_AS_ERRORS=ON \
     -DCHENGXI_SANITIZE=ON -DCHENGXI_BUILD_TESTS=ON -DCHENGXI_BUILD_BENCHMARKS=OFF
 cmake --build build-sanitize
@@ -32,4 +37,14 @@ cmake --build build-sanitize
     ctest --output-on-failure --no-tests=error --timeout 900 -j "$jobs"
 )
 
-echo "== Both runs passed: the plain build and the AddressSanitizer and UndefinedBehaviorSanitizer build =="
+echo "== Run 3 of 3: the Windows program, cross-built and tested under Wine (build-windows-tests/) =="
+cmake -S . -B build-windows-tests -G Ninja --toolchain cmake/toolchains/mingw-w64-x86_64.cmake \
+    -DCMAKE_BUILD_TYPE=Release -DCHENGXI_WARNINGS_AS_ERRORS=ON -DCHENGXI_BUILD_TESTS=ON -DCHENGXI_BUILD_BENCHMARKS=ON
+cmake --build build-windows-tests
+(
+    cd build-windows-tests
+    unset DISPLAY WAYLAND_DISPLAY
+    ctest --output-on-failure --no-tests=error --timeout 600 -j "$jobs"
+)
+
+echo "== All three runs passed: the plain build, the AddressSanitizer and UndefinedBehaviorSanitizer build, and the Windows build under Wine =="

@@ -187,6 +187,12 @@ HWND Form1Window::control(std::string_view name) const
     return index < controls_.size() ? controls_[index] : nullptr;
 }
 
+int Form1Window::controlId(std::string_view name)
+{
+    const std::size_t index = indexOf(name);
+    return index < layout::kControls.size() ? kFirstControlId + static_cast<int>(index) : 0;
+}
+
 void Form1Window::createControls()
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -215,7 +221,7 @@ void Form1Window::createControls()
         }
         const std::wstring text = toWide(entry.text);
         HWND window = CreateWindowExW(0, className, text.c_str(), style, 0, 0, entry.rect.width, entry.rect.height,
-                                      hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
+                                      hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(entry.name))),
                                       instance, nullptr);
         if (window == nullptr) {
             failCreating(entry.name);

@@ -49,6 +49,9 @@ public:
     HWND hwnd() const { return hwnd_; }
     // A control by its name in the layout ("Combo1", "Label8", "Image1" …).
     HWND control(std::string_view name) const;
+    // A control's ID, the same in every run, so that tools outside the
+    // program find it with GetDlgItem; 0 for a name the layout lacks.
+    static int controlId(std::string_view name);
     UINT dpi() const { return dpi_; }
     // A pixel length of the layout at the window's dots per inch.
     int scaled(int pixels) const { return MulDiv(pixels, static_cast<int>(dpi_), 96); }
