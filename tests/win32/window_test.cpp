@@ -186,6 +186,24 @@ TEST(Win32Window, LayoutAt144DpiIsOneAndAHalfTimesAsLarge)
     expectLayout(144);
 }
 
+TEST(Win32Window, MovedToAScreenOfAnotherDpiLaysItselfOutAgain)
+{
+    Window w;
+    RECT suggested = rect(262, 295, 1000, 480);
+    SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(w.form->dpi(), 144u);
+    EXPECT_EQ(w.clientRect(w.label(10)), (RECT{816, 288, 956, 338}));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(w.label(1), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -44);  // 29 px at 144 dpi, rounded
+    RECT window{};
+    GetWindowRect(w.hwnd(), &window);
+    EXPECT_EQ(window, suggested);
+    // And it still works.
+    w.tick();
+    EXPECT_EQ(w.items(3).size(), 16u);
+}
+
 // The font's face as the font was asked for, and the face Windows drew with.
 struct FontSeen {
     LOGFONTW asked{};
