@@ -331,7 +331,7 @@ void Form1Window::loadLogo()
     logo_ = logo;
 }
 
-bool Form1Window::isLabel(HWND window) const
+bool Form1Window::takesWindowColours(HWND window) const
 {
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         if (controls_[i] == window) {
@@ -454,7 +454,7 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_CTLCOLORSTATIC:
-        if (isLabel(reinterpret_cast<HWND>(lParam))) {
+        if (takesWindowColours(reinterpret_cast<HWND>(lParam))) {
             HDC dc = reinterpret_cast<HDC>(wParam);
             SetBkColor(dc, backgroundColour());
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));

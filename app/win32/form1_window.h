@@ -73,7 +73,8 @@ private:
     void applyLayout();
     HFONT fontFor(const layout::Control& entry) const;
     void loadLogo();
-    bool isLabel(HWND window) const;
+    // The labels and the image: drawn on the window's own background.
+    bool takesWindowColours(HWND window) const;
     void startTimer();
     // Runs one of the logic's handlers; a failed control operation stops the
     // timer and goes to the fatal-error handler.
