@@ -12,14 +12,13 @@
 #include <QTest>
 #include <QTimer>
 #include <array>
-#include <chrono>
-#include <iostream>
 #include <memory>
 #include <stdexcept>
 
 #include "tests/gui/gui_support.h"
 #include "tests/model/model_runner.h"
 #include "tests/model/reference_model.h"
+#include "tests/model/window_run.h"
 
 namespace chengxi::model {
 namespace {
@@ -108,28 +107,8 @@ private:
 
 TEST(WindowRandomisedComparison, WindowAgreesWithTheModel)
 {
-    std::string error;
-    const auto settings =
-        settingsFromEnvironment("CHENGXI_WINDOW_MODEL_SEED", "CHENGXI_WINDOW_MODEL_STEPS", 20261208, 100000, error);
-    ASSERT_TRUE(settings.has_value()) << error;
-
-    const auto started = std::chrono::steady_clock::now();
-    const RunResult result = runRandomised(
-        *settings, [] { return std::make_unique<WindowSubject>(); }, ActionGenerator::Options{.mouseClicks = true},
-        std::chrono::seconds(120));
-    const auto seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::cout << "seed " << settings->seed << ": " << summary(result) << "; " << seconds << " s\n";
-
-    ASSERT_FALSE(result.failure.has_value()) << *result.failure;
-    EXPECT_EQ(result.steps, settings->steps);
-    if (settings->steps >= 2000) {
-        const Coverage& c = result.coverage;
-        EXPECT_GT(c.provinceChanges, settings->steps / 100);
-        EXPECT_GT(c.cityChanges, settings->steps / 50);
-        EXPECT_GT(c.rowsFound, settings->steps / 100);
-        EXPECT_GT(c.staleQueries, 0u);
-    }
+    expectWindowAgreesWithModel(20261208, 100000, [] { return std::make_unique<WindowSubject>(); },
+                                ActionGenerator::Options{.mouseClicks = true});
 }
 
 }  // namespace

@@ -6,14 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <chrono>
-#include <iostream>
 #include <memory>
 #include <stdexcept>
 
 #include "app/win32/win32_controls.h"
 #include "tests/model/model_runner.h"
 #include "tests/model/reference_model.h"
+#include "tests/model/window_run.h"
 #include "tests/win32/window_support.h"
 
 namespace chengxi::model {
@@ -88,27 +87,8 @@ private:
 
 TEST(Win32WindowRandomisedComparison, WindowAgreesWithTheModel)
 {
-    std::string error;
-    const auto settings =
-        settingsFromEnvironment("CHENGXI_WINDOW_MODEL_SEED", "CHENGXI_WINDOW_MODEL_STEPS", 20261209, 30000, error);
-    ASSERT_TRUE(settings.has_value()) << error;
-
-    const auto started = std::chrono::steady_clock::now();
-    const RunResult result = runRandomised(
-        *settings, [] { return std::make_unique<Win32WindowSubject>(); },
-        ActionGenerator::Options{.mouseClicks = true, .singleLineTexts = true}, std::chrono::seconds(120));
-    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::cout << "seed " << settings->seed << ": " << summary(result) << "; " << seconds << " s\n";
-
-    ASSERT_FALSE(result.failure.has_value()) << *result.failure;
-    EXPECT_EQ(result.steps, settings->steps);
-    if (settings->steps >= 2000) {
-        const Coverage& c = result.coverage;
-        EXPECT_GT(c.provinceChanges, settings->steps / 100);
-        EXPECT_GT(c.cityChanges, settings->steps / 50);
-        EXPECT_GT(c.rowsFound, settings->steps / 100);
-        EXPECT_GT(c.staleQueries, 0u);
-    }
+    expectWindowAgreesWithModel(20261209, 30000, [] { return std::make_unique<Win32WindowSubject>(); },
+                                ActionGenerator::Options{.mouseClicks = true, .singleLineTexts = true});
 }
 
 }  // namespace
