@@ -1,10 +1,13 @@
 #!/bin/sh
 # Sets up a Wine prefix for the tests of the Windows build and starts its
 # wineserver, detached, so that the tests need not start one each:
-#   wine-prefix.sh PREFIX [LOCALE_DIR]
+#   wine-prefix.sh PREFIX [LOCALE_DIR [COPY...]]
 # With LOCALE_DIR, it also builds there the glibc locales that the tests take
 # as the user's own (Wine follows LANG only for a locale glibc has built);
-# pass LOCPATH=LOCALE_DIR with LANG to use them.
+# pass LOCPATH=LOCALE_DIR with LANG to use them. Each COPY is a copy of the
+# prefix for a program run in another user locale: Wine rewrites a prefix's
+# locale settings when LANG changes, which must not race with the programs
+# of the shared prefix.
 # No display: Wine's null graphics driver, with a 1024 × 768 desktop. The
 # window's fonts, 宋体 and 华文新魏, are mapped to AR PL UMing and UKai
 # (Debian packages fonts-arphic-uming and fonts-arphic-ukai).
@@ -41,6 +44,38 @@ if [ $# -ge 2 ]; then
     done
 fi
 
-# A persistent wineserver, holding none of the caller's pipes.
+if [ $# -ge 3 ]; then
+    shift 2
+    for copy in "$@"; do
+        if [ ! -f "$copy/.chengxi-ready" ]; then
+            rm -rf "$copy"
+            cp -a "$prefix" "$copy"
+        fi
+    done
+fi
+
+# A persistent wineserver, and a program with a (hidden) window that keeps
+# Wine's desktop process up for the whole run, both holding none of the
+# caller's pipes: a desktop started by a test would hold CTest's output pipe
+# open, and with it that test, until the last window of the run closed.
 wineserver -p </dev/null >/dev/null 2>&1
 wine wineboot </dev/null >/dev/null 2>&1
+setsid wine notepad.exe </dev/null >/dev/null 2>&1 &
+# Up once this prefix's desktop process is.
+desktop_up() {
+    for pid in $(pgrep -f 'explorer.exe /desktop'); do
+        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
+            return 0
+        fi
+    done
+    return 1
+}
+tries=0
+until desktop_up; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 300 ]; then
+        echo "Wine's desktop did not start in $prefix" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
