@@ -113,13 +113,28 @@ Form1Window::Form1Window(Options options) : options_(std::move(options))
     registerWindowClass(&Form1Window::windowProc);
     background_ = CreateSolidBrush(backgroundColour());
 
-    // Created at the origin first: its dots per inch give the frame's size.
-    hwnd_ = CreateWindowExW(kWindowExStyle, kClassName, toWide(layout::kTitle).c_str(), kWindowStyle, 0, 0,
-                            layout::kClientArea.width, layout::kClientArea.height, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), this);
-    if (hwnd_ == nullptr) {
-        failCreating("the window");
+    try {
+        // Created at the origin first: its dots per inch give the frame's
+        // size.
+        hwnd_ = CreateWindowExW(kWindowExStyle, kClassName, toWide(layout::kTitle).c_str(), kWindowStyle, 0, 0,
+                                layout::kClientArea.width, layout::kClientArea.height, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), this);
+        if (hwnd_ == nullptr) {
+            failCreating("the window");
+        }
+        // Enabled from the window's creation. Its first tick can come only
+        // once the message loop runs, after the load; meanwhile the first
+        // 100 ms pass while the controls are made.
+        startTimer();
+        build();
+    } catch (...) {
+        release();
+        throw;
     }
+}
+
+void Form1Window::build()
+{
     dpi_ = options_.dpi != 0 ? options_.dpi : displayDpi(hwnd_);
 
     bigIcon_ = loadIcon(GetSystemMetrics(SM_CXICON));
@@ -144,10 +159,14 @@ Form1Window::Form1Window(Options options) : options_(std::move(options))
 
     focus_ = control(layout::kTabOrder.front());
     run(&Form1::Form_Load);
-    startTimer();
 }
 
 Form1Window::~Form1Window()
+{
+    release();
+}
+
+void Form1Window::release()
 {
     if (hwnd_ != nullptr && IsWindow(hwnd_)) {
         // Destroyed by its owner rather than closed by the user: the program

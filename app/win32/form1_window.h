@@ -69,6 +69,11 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The controls, the layout, the logic and the load, once the window
+    // stands.
+    void build();
+    // Destroys the window and frees what it drew with.
+    void release();
     void createControls();
     void applyLayout();
     HFONT fontFor(const layout::Control& entry) const;
