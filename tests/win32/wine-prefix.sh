@@ -58,7 +58,8 @@ fi
 # Wine's desktop process up for the whole run, both holding none of the
 # caller's pipes: a desktop started by a test would hold CTest's output pipe
 # open, and with it that test, until the last window of the run closed.
-wineserver -p </dev/null >/dev/null 2>&1
+# (One left from an earlier run serves as well.)
+wineserver -p </dev/null >/dev/null 2>&1 || true
 wine wineboot </dev/null >/dev/null 2>&1
 setsid wine notepad.exe </dev/null >/dev/null 2>&1 &
 # Up once this prefix's desktop process is.
