@@ -13,6 +13,7 @@
 #         -P check_hardening.cmake
 
 cmake_minimum_required(VERSION 3.25)
+include("${CMAKE_CURRENT_LIST_DIR}/expectations.cmake")
 
 foreach(var IN ITEMS PROGRAM HARDENED)
     if(NOT DEFINED ${var})
@@ -55,16 +56,7 @@ set(expectations
     "stack protector (__stack_chk_fail)@ __stack_chk_fail(@|\n)"
     "fortified functions (some __*_chk)@ __[A-Za-z0-9_]+_chk(@|\n)")
 
-set(errors "")
-foreach(expectation IN LISTS expectations)
-    string(FIND "${expectation}" "@" at)
-    string(SUBSTRING "${expectation}" 0 ${at} what)
-    math(EXPR at "${at} + 1")
-    string(SUBSTRING "${expectation}" ${at} -1 regex)
-    if(NOT elf MATCHES "${regex}")
-        string(APPEND errors "  missing: ${what}\n")
-    endif()
-endforeach()
+chengxi_unmet_expectations(errors "${elf}" "missing: " ${expectations})
 
 if(errors)
     message(FATAL_ERROR "${PROGRAM} is not hardened:\n${errors}\nreadelf says:\n${elf}")

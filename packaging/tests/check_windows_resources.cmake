@@ -8,6 +8,7 @@
 #         -P check_windows_resources.cmake
 
 cmake_minimum_required(VERSION 3.25)
+include("${CMAKE_CURRENT_LIST_DIR}/expectations.cmake")
 
 foreach(var IN ITEMS RC_FILE WORK_DIR VERSION VERSION_TEXT)
     if(NOT DEFINED ${var})
@@ -73,16 +74,7 @@ set(expectations
     "FileDescription 澄溪水质查询系统@VALUE \"FileDescription\", ${product_name}\n"
     "translation Chinese (PRC), Unicode@VALUE \"Translation\", 0x804, 1200\n")
 
-set(errors "")
-foreach(expectation IN LISTS expectations)
-    string(FIND "${expectation}" "@" at)
-    string(SUBSTRING "${expectation}" 0 ${at} what)
-    math(EXPR at "${at} + 1")
-    string(SUBSTRING "${expectation}" ${at} -1 regex)
-    if(NOT rc MATCHES "${regex}")
-        string(APPEND errors "  no ${what}\n")
-    endif()
-endforeach()
+chengxi_unmet_expectations(errors "${rc}" "no " ${expectations})
 
 # All resources in Chinese (PRC): LANG_CHINESE 4, SUBLANG_CHINESE_SIMPLIFIED 2.
 string(REGEX MATCHALL "LANGUAGE [0-9]+, [0-9]+" languages "${rc}")
