@@ -45,14 +45,11 @@ std::wstring fromUtf8(const std::string& text)
                              ")");
 }
 
+// The control's place in the layout table, or the table's size.
 std::size_t indexOf(std::string_view name)
 {
-    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-        if (name == layout::kControls[i].name) {
-            return i;
-        }
-    }
-    return layout::kControls.size();
+    const layout::Control* entry = layout::find(name);
+    return entry != nullptr ? static_cast<std::size_t>(entry - layout::kControls.data()) : layout::kControls.size();
 }
 
 // The display's dots per inch for `window`: per monitor where Windows knows
