@@ -263,7 +263,8 @@ void Form1Window::createControls()
         }
         create(i);
     }
-    // The text at creation: a combo box's edit field starts empty.
+    // A combo box does not hand its window name on to its edit field: the
+    // texts at creation go in here.
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         if (layout::kControls[i].kind == Kind::ComboBox) {
             SetWindowTextW(controls_[i], toWide(layout::kControls[i].text).c_str());
