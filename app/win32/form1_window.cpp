@@ -363,7 +363,6 @@ void Form1Window::startTimer()
     if (SetTimer(hwnd_, kTimer1Id, static_cast<UINT>(kTimer1IntervalMs), nullptr) == 0) {
         failCreating("the timer");
     }
-    timerRunning_ = true;
 }
 
 RECT Form1Window::scaledRect(const layout::Rect& rect) const
@@ -408,10 +407,7 @@ void Form1Window::run(void (Form1::*handler)())
     try {
         ((*form_).*handler)();
     } catch (const ControlError& error) {
-        if (timerRunning_) {
-            KillTimer(hwnd_, kTimer1Id);
-            timerRunning_ = false;
-        }
+        KillTimer(hwnd_, kTimer1Id);
         const std::wstring message = fromUtf8(error.what());
         if (options_.onFatalError) {
             options_.onFatalError(message);
@@ -507,11 +503,8 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_DESTROY:
-        if (timerRunning_) {
-            KillTimer(hwnd_, kTimer1Id);
-            timerRunning_ = false;
-        }
-        // Closed by the user: the program ends.
+        // Closed by the user: the program ends. The timer goes with the
+        // window.
         PostQuitMessage(EXIT_SUCCESS);
         return 0;
     default:

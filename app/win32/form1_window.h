@@ -96,7 +96,6 @@ private:
     HBITMAP logo_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    bool timerRunning_ = false;
 
     std::unique_ptr<Win32ComboBox> combo1_;
     std::unique_ptr<Win32ComboBox> combo2_;

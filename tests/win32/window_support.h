@@ -38,6 +38,15 @@ inline win32::Form1WindowOptions fixedClock(std::wstring locale = L"zh-CN", UINT
     return options;
 }
 
+// The clock fixed, and a failed control operation's message kept in
+// `reported` rather than shown.
+inline win32::Form1WindowOptions reportingTo(std::wstring& reported)
+{
+    win32::Form1WindowOptions options = fixedClock();
+    options.onFatalError = [&reported](const std::wstring& message) { reported = message; };
+    return options;
+}
+
 // The window with its controls found by name, the clock fixed.
 struct Window {
     explicit Window(win32::Form1WindowOptions options = fixedClock())

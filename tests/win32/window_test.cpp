@@ -447,9 +447,7 @@ TEST(Win32Window, QueryWithoutARowLeavesTheFiguresStanding)
 TEST(Win32Window, FailedControlOperationIsReportedAndStopsTheTimer)
 {
     std::wstring reported;
-    win32::Form1WindowOptions options = fixedClock();
-    options.onFatalError = [&](const std::wstring& message) { reported = message; };
-    Window w(std::move(options));
+    Window w(reportingTo(reported));
     w.tick();
     // A list longer than its 16-bit count can hold cannot be emptied.
     for (int i = 0; i < 40000; ++i) {
@@ -467,9 +465,7 @@ TEST(Win32Window, FailedControlOperationIsReportedAndStopsTheTimer)
 TEST(Win32Window, FailedCaptionIsReported)
 {
     std::wstring reported;
-    win32::Form1WindowOptions options = fixedClock();
-    options.onFatalError = [&](const std::wstring& message) { reported = message; };
-    Window w(std::move(options));
+    Window w(reportingTo(reported));
     DestroyWindow(w.label(2));
     w.tick();
     EXPECT_NE(reported.find(L"Label2: cannot set the caption"), std::wstring::npos) << utf8(reported);
