@@ -8,16 +8,46 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace chengxi {
+
+// What went wrong with a control, for the message the user reads.
+enum class ControlFault {
+    Other,
+    CannotAddEntry,      // an entry refused, or a position out of range
+    NoRoomForEntry,      // the control has no memory left for an entry
+    TooManyEntries,      // more entries than a 16-bit count holds
+    NoEntryToRemove,     // a removal at a position the list does not have
+    CannotCountEntries,  // the count itself cannot be read
+    CannotSetText,       // the edit field refused a text
+    CannotSetCaption,    // a label refused a caption
+    CannotFormDateTime,  // the locale cannot write the clock
+    CannotFormNumber,    // the locale cannot write a figure
+};
 
 // Raised by a control whose operation cannot be carried out (a position out
 // of range, a list that no longer fits its 16-bit count). Nothing in the
 // window's logic handles it: it ends the handler that made the call, and the
-// application reports it and exits.
+// application reports it and exits. what() is the technical sentence for
+// standard error; fault() and control() give the user's message
+// (fatal_message.h).
 class ControlError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // `control` is the control's name in the layout ("Combo3", "Label8"), or
+    // empty for the locale services.
+    ControlError(ControlFault fault, std::string control, const std::string& message)
+        : std::runtime_error(message), fault_(fault), control_(std::move(control))
+    {
+    }
+    explicit ControlError(const std::string& message) : std::runtime_error(message) {}
+
+    ControlFault fault() const { return fault_; }
+    const std::string& control() const { return control_; }
+
+private:
+    ControlFault fault_ = ControlFault::Other;
+    std::string control_;
 };
 
 // An editable drop-down combo box. Texts are UTF-16 and are kept exactly as

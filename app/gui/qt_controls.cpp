@@ -32,8 +32,13 @@ QString describe(const QComboBox& box, const char* what, int position)
 
 void QtComboBox::AddItem(std::u16string_view item, std::int16_t position)
 {
-    if (position < 0 || position > box_.count() || box_.count() >= std::numeric_limits<std::int16_t>::max()) {
-        throw ControlError(describe(box_, "cannot add an entry", position).toStdString());
+    if (box_.count() >= std::numeric_limits<std::int16_t>::max()) {
+        throw ControlError(ControlFault::TooManyEntries, box_.objectName().toStdString(),
+                           describe(box_, "no room for an entry", position).toStdString());
+    }
+    if (position < 0 || position > box_.count()) {
+        throw ControlError(ControlFault::CannotAddEntry, box_.objectName().toStdString(),
+                           describe(box_, "cannot add an entry", position).toStdString());
     }
     box_.insertItem(position, toQString(item));
 }
@@ -41,7 +46,8 @@ void QtComboBox::AddItem(std::u16string_view item, std::int16_t position)
 void QtComboBox::RemoveItem(std::int16_t position)
 {
     if (position < 0 || position >= box_.count()) {
-        throw ControlError(describe(box_, "no entry to remove", position).toStdString());
+        throw ControlError(ControlFault::NoEntryToRemove, box_.objectName().toStdString(),
+                           describe(box_, "no entry to remove", position).toStdString());
     }
     box_.removeItem(position);
 }
@@ -50,7 +56,8 @@ std::int16_t QtComboBox::ListCount() const
 {
     const int count = box_.count();
     if (count > std::numeric_limits<std::int16_t>::max()) {
-        throw ControlError(QStringLiteral("%1: %2 entries are more than the list can count")
+        throw ControlError(ControlFault::TooManyEntries, box_.objectName().toStdString(),
+                           QStringLiteral("%1: %2 entries are more than the list can count")
                                .arg(box_.objectName())
                                .arg(count)
                                .toStdString());

@@ -39,25 +39,28 @@ std::string describeAt(const char* what, int position, LRESULT count)
 
 }  // namespace
 
-void Win32ComboBox::fail(const std::string& what) const
+void Win32ComboBox::fail(ControlFault fault, const std::string& what) const
 {
-    throw ControlError(name_ + ": " + what);
+    throw ControlError(fault, name_, name_ + ": " + what);
 }
 
 void Win32ComboBox::AddItem(std::u16string_view item, std::int16_t position)
 {
     const LRESULT count = SendMessageW(box_, CB_GETCOUNT, 0, 0);
-    if (count == CB_ERR || position < 0 || position > count || count >= kMaxCount) {
-        fail(describeAt("cannot add an entry", position, count));
+    if (count >= kMaxCount) {
+        fail(ControlFault::TooManyEntries, describeAt("no room for an entry", position, count));
+    }
+    if (count == CB_ERR || position < 0 || position > count) {
+        fail(ControlFault::CannotAddEntry, describeAt("cannot add an entry", position, count));
     }
     const std::wstring entry = toWide(item);
     const LRESULT result =
         SendMessageW(box_, CB_INSERTSTRING, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(entry.c_str()));
     if (result == CB_ERRSPACE) {
-        fail(describeAt("no room for an entry", position, count));
+        fail(ControlFault::NoRoomForEntry, describeAt("no memory for an entry", position, count));
     }
     if (result != position) {
-        fail(describeAt("cannot add an entry", position, count));
+        fail(ControlFault::CannotAddEntry, describeAt("cannot add an entry", position, count));
     }
 }
 
@@ -66,7 +69,7 @@ void Win32ComboBox::RemoveItem(std::int16_t position)
     const LRESULT count = SendMessageW(box_, CB_GETCOUNT, 0, 0);
     if (count == CB_ERR || position < 0 || position >= count ||
         SendMessageW(box_, CB_DELETESTRING, static_cast<WPARAM>(position), 0) == CB_ERR) {
-        fail(describeAt("no entry to remove", position, count));
+        fail(ControlFault::NoEntryToRemove, describeAt("no entry to remove", position, count));
     }
 }
 
@@ -74,10 +77,10 @@ std::int16_t Win32ComboBox::ListCount() const
 {
     const LRESULT count = SendMessageW(box_, CB_GETCOUNT, 0, 0);
     if (count == CB_ERR) {
-        fail("cannot count the entries");
+        fail(ControlFault::CannotCountEntries, "cannot count the entries");
     }
     if (count > kMaxCount) {
-        fail(std::to_string(count) + " entries are more than the list can count");
+        fail(ControlFault::TooManyEntries, std::to_string(count) + " entries are more than the list can count");
     }
     return static_cast<std::int16_t>(count);
 }
@@ -92,7 +95,7 @@ void Win32ComboBox::setText(std::u16string_view text)
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     if (!GetComboBoxInfo(box_, &info) || info.hwndItem == nullptr) {
-        fail("has no edit field");
+        fail(ControlFault::CannotSetText, "has no edit field");
     }
     // Where the user may be typing, the caret stays where it was. Elsewhere
     // the text shows from its first character, which tells long names apart,
@@ -105,10 +108,10 @@ void Win32ComboBox::setText(std::u16string_view text)
     const std::wstring wide = toWide(text);
     const LRESULT result = SendMessageW(box_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     if (result == CB_ERRSPACE) {
-        fail("no room for the text");
+        fail(ControlFault::CannotSetText, "no room for the text");
     }
     if (result != TRUE) {
-        fail("cannot set the text");
+        fail(ControlFault::CannotSetText, "cannot set the text");
     }
     // The edit field clamps a caret beyond the new text to its end.
     SendMessageW(box_, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
@@ -117,7 +120,7 @@ void Win32ComboBox::setText(std::u16string_view text)
 void Win32Label::setCaption(std::u16string_view caption)
 {
     if (!SetWindowTextW(label_, toWide(caption).c_str())) {
-        throw ControlError(name_ + ": cannot set the caption (error " + std::to_string(GetLastError()) + ")");
+        throw ControlError(ControlFault::CannotSetCaption, name_, name_ + ": cannot set the caption (error " + std::to_string(GetLastError()) + ")");
     }
 }
 
@@ -133,7 +136,7 @@ SYSTEMTIME localNow()
 // One NLS text: `call(buffer, size)` returns the length with the terminator,
 // or 0 on failure; called first with no buffer to learn the size.
 template <typename Call>
-std::wstring nlsText(const char* what, Call call)
+std::wstring nlsText(ControlFault fault, const char* what, Call call)
 {
     const int size = call(nullptr, 0);
     if (size > 0) {
@@ -144,7 +147,7 @@ std::wstring nlsText(const char* what, Call call)
             return text;
         }
     }
-    throw ControlError(std::string("locale: cannot form the ") + what + " (error " + std::to_string(GetLastError()) +
+    throw ControlError(fault, {}, std::string("locale: cannot form the ") + what + " (error " + std::to_string(GetLastError()) +
                        ")");
 }
 
@@ -163,10 +166,10 @@ const wchar_t* Win32LocaleServices::locale() const
 std::u16string Win32LocaleServices::dateTimeText() const
 {
     const SYSTEMTIME when = now_();
-    const std::wstring date = nlsText("date", [&](wchar_t* buffer, int size) {
+    const std::wstring date = nlsText(ControlFault::CannotFormDateTime, "date", [&](wchar_t* buffer, int size) {
         return GetDateFormatEx(locale(), DATE_SHORTDATE, &when, nullptr, buffer, size, nullptr);
     });
-    const std::wstring time = nlsText("time", [&](wchar_t* buffer, int size) {
+    const std::wstring time = nlsText(ControlFault::CannotFormDateTime, "time", [&](wchar_t* buffer, int size) {
         return GetTimeFormatEx(locale(), 0, &when, nullptr, buffer, size);
     });
     return fromWide(date + L' ' + time);
@@ -176,7 +179,7 @@ std::u16string Win32LocaleServices::fixed2(double value) const
 {
     char digits[32];
     const auto result = std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::fixed, 2);
-    const std::wstring separator = nlsText("decimal separator", [&](wchar_t* buffer, int size) {
+    const std::wstring separator = nlsText(ControlFault::CannotFormNumber, "decimal separator", [&](wchar_t* buffer, int size) {
         return GetLocaleInfoEx(locale(), LOCALE_SDECIMAL, buffer, size);
     });
     std::u16string text;

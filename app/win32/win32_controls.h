@@ -37,7 +37,7 @@ public:
     void setText(std::u16string_view text) override;
 
 private:
-    [[noreturn]] void fail(const std::string& what) const;
+    [[noreturn]] void fail(ControlFault fault, const std::string& what) const;
 
     HWND box_;
     std::string name_;

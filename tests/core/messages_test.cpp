@@ -1,0 +1,99 @@
+// What the user reads: the labels' text colour on the window's ground, and
+// the message of a failed control operation.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "app/core/colours.h"
+#include "app/core/fatal_message.h"
+
+namespace chengxi {
+namespace {
+
+using layout::Rgb;
+
+bool same(Rgb a, Rgb b)
+{
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+
+TEST(LabelColours, ContrastFollowsWcag)
+{
+    EXPECT_NEAR(colours::contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0, 1e-9);
+    EXPECT_NEAR(colours::contrastRatio({255, 255, 255}, {0, 0, 0}), 21.0, 1e-9);
+    EXPECT_NEAR(colours::contrastRatio({192, 192, 255}, {192, 192, 255}), 1.0, 1e-9);
+    // Light text on the light-blue ground: what a dark scheme gave.
+    EXPECT_LT(colours::contrastRatio({0xf0, 0xf0, 0xf0}, layout::kBackground), 1.8);
+    EXPECT_LT(colours::contrastRatio({255, 255, 255}, layout::kBackground), 1.8);
+}
+
+TEST(LabelColours, SchemeTextKeptWhereItReadsElseBlack)
+{
+    // The standard schemes' text stays as it is.
+    EXPECT_TRUE(same(colours::labelText({0, 0, 0}), {0, 0, 0}));
+    EXPECT_TRUE(same(colours::labelText({0, 0, 128}), {0, 0, 128}));
+    // Light text of dark and high-contrast black schemes: black instead.
+    for (Rgb light : {Rgb{255, 255, 255}, Rgb{0xf0, 0xf0, 0xf0}, Rgb{255, 255, 0}, Rgb{0x8c, 0x8c, 0x8c}}) {
+        EXPECT_TRUE(same(colours::labelText(light), colours::kBlack));
+    }
+    // The threshold itself: a grey just on either side of 4.5:1.
+    int lightestReadable = -1;
+    for (int grey = 0; grey < 256; ++grey) {
+        const auto g = static_cast<std::uint8_t>(grey);
+        if (same(colours::labelText({g, g, g}), {g, g, g})) {
+            lightestReadable = grey;
+        }
+    }
+    const auto edge = static_cast<std::uint8_t>(lightestReadable);
+    EXPECT_GE(colours::contrastRatio({edge, edge, edge}, layout::kBackground), colours::kMinimumContrast);
+    const auto next = static_cast<std::uint8_t>(lightestReadable + 1);
+    EXPECT_LT(colours::contrastRatio({next, next, next}, layout::kBackground), colours::kMinimumContrast);
+}
+
+TEST(FatalMessage, NamesTheControlAsTheWindowShowsIt)
+{
+    EXPECT_EQ(controlDisplayName("Combo1"), u"省级列表");
+    EXPECT_EQ(controlDisplayName("Combo2"), u"地级列表");
+    EXPECT_EQ(controlDisplayName("Combo3"), u"县级列表");
+    EXPECT_EQ(controlDisplayName("Label2"), u"时钟");
+    EXPECT_EQ(controlDisplayName("Label8"), u"TDS值");
+    EXPECT_EQ(controlDisplayName("Label10"), u"余氯值");
+
+    const ControlError full(ControlFault::TooManyEntries, "Combo3", "Combo3: 32768 entries are more than the list can count");
+    EXPECT_EQ(faultSentence(full), u"县级列表中的条目多于它能计数的 32767 项。");
+    EXPECT_EQ(fatalErrorText(full), u"运行时错误：\n县级列表中的条目多于它能计数的 32767 项。\n\n澄溪水质查询系统将关闭。");
+    // The technical sentence stays for standard error.
+    EXPECT_STREQ(full.what(), "Combo3: 32768 entries are more than the list can count");
+}
+
+TEST(FatalMessage, EveryFaultInPlainChinese)
+{
+    constexpr std::array faults{
+        ControlFault::Other,           ControlFault::CannotAddEntry,     ControlFault::NoRoomForEntry,
+        ControlFault::TooManyEntries,  ControlFault::NoEntryToRemove,    ControlFault::CannotCountEntries,
+        ControlFault::CannotSetText,   ControlFault::CannotSetCaption,   ControlFault::CannotFormDateTime,
+        ControlFault::CannotFormNumber,
+    };
+    for (const char* control : {"Combo1", "Combo2", "Combo3", "Label2", "Label8", "Label10", ""}) {
+        for (ControlFault fault : faults) {
+            const std::u16string sentence = faultSentence(ControlError(fault, control, "technical"));
+            SCOPED_TRACE(std::string(control) + " fault " + std::to_string(static_cast<int>(fault)));
+            ASSERT_FALSE(sentence.empty());
+            EXPECT_EQ(sentence.back(), u'。');
+            // No English beyond the figure's own name.
+            std::u16string letters;
+            for (char16_t c : sentence) {
+                if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
+                    letters += c;
+                }
+            }
+            EXPECT_TRUE(letters.empty() || letters == u"TDS") << std::string(letters.begin(), letters.end());
+        }
+    }
+    // A failure raised without a fault still reads in Chinese.
+    EXPECT_EQ(faultSentence(ControlError("injected failure")), u"窗口的一项操作失败。");
+}
+
+}  // namespace
+}  // namespace chengxi
