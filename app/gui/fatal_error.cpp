@@ -4,15 +4,25 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/core/fatal_message.h"
+#include "app/gui/qt_controls.h"
+
 namespace chengxi::gui {
 
-void reportFatalError(const QString& message, bool showDialog)
+std::unique_ptr<QMessageBox> makeFatalErrorBox(const ControlError& error)
 {
-    std::fprintf(stderr, "chengxi-water: run-time error: %s\n", message.toLocal8Bit().constData());
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, toQString(kProductName),
+                                             toQString(fatalErrorText(error)), QMessageBox::Ok);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
+void reportFatalError(const ControlError& error, bool showDialog)
+{
+    std::fprintf(stderr, "chengxi-water: run-time error: %s\n", error.what());
     std::fflush(stderr);
     if (showDialog) {
-        QMessageBox::critical(nullptr, QStringLiteral("澄溪水质查询系统"),
-                              QStringLiteral("运行时错误：\n%1").arg(message));
+        makeFatalErrorBox(error)->exec();
     }
     std::exit(EXIT_FAILURE);
 }

@@ -1,14 +1,16 @@
 #include "app/gui/form1_window.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QFont>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/core/colours.h"
 #include "app/core/form1_layout.h"
 #include "app/gui/fatal_error.h"
 #include "app/gui/wide_list_combo_box.h"
@@ -24,12 +26,55 @@ QRect toQRect(const layout::Rect& rect)
     return QRect(rect.left, rect.top, rect.width, rect.height);
 }
 
-// The application's palette, marked as set so that the window's background
-// colour does not pass down to the combo boxes and the button.
-QPalette systemPalette()
+QColor toQColor(layout::Rgb colour)
 {
-    QPalette palette = QGuiApplication::palette();
-    palette.setBrush(QPalette::Window, palette.window());
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+layout::Rgb toRgb(const QColor& colour)
+{
+    const QRgb rgb = colour.rgb();
+    return {static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
+            static_cast<std::uint8_t>(qBlue(rgb))};
+}
+
+constexpr QPalette::ColorGroup kColourGroups[] = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
+
+// The palettes below set only the roles they name; every other role follows
+// the application's palette, and changes with it.
+
+// The window's own: the fixed ground, which the image shows through.
+QPalette groundPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, toQColor(layout::kBackground));
+    return palette;
+}
+
+// A label's: the fixed ground, and the scheme's text colour where it reads on
+// that ground, black where it would not (the near-white text of a dark
+// scheme).
+QPalette labelPalette(const QWidget& label)
+{
+    const QPalette scheme = QApplication::palette(&label);
+    QPalette palette = groundPalette();
+    for (const QPalette::ColorGroup group : kColourGroups) {
+        const QColor text = toQColor(colours::labelText(toRgb(scheme.color(group, QPalette::WindowText))));
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Text, text);
+    }
+    return palette;
+}
+
+// A combo box's or the button's: the scheme's Window set again, so that the
+// window's ground does not pass down to it and it keeps the system's colours.
+QPalette systemPalette(const QWidget& widget)
+{
+    const QPalette scheme = QApplication::palette(&widget);
+    QPalette palette;
+    for (const QPalette::ColorGroup group : kColourGroups) {
+        palette.setBrush(group, QPalette::Window, scheme.brush(group, QPalette::Window));
+    }
     return palette;
 }
 
@@ -65,7 +110,6 @@ QComboBox* makeCombo(QWidget* parent, const layout::Control& entry)
     // inserts or sorts, and the edit text is read as it stands.
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setPalette(systemPalette());
     combo->setEditText(toQString(entry.text));
     // The stored height is nominal; the edit field's height follows the font.
     combo->setGeometry(entry.rect.left, entry.rect.top, entry.rect.width, combo->sizeHint().height());
@@ -76,7 +120,6 @@ QPushButton* makeButton(QWidget* parent, const layout::Control& entry)
 {
     auto* button = new QPushButton(toQString(entry.text), parent);
     button->setGeometry(toQRect(entry.rect));
-    button->setPalette(systemPalette());
     button->setAutoDefault(false);
     return button;
 }
@@ -128,10 +171,6 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
     icon.addFile(QStringLiteral(":/assets/icon-16.png"), QSize(16, 16));
     setWindowIcon(icon);
     setFont(makeFont(layout::kWindowFont));
-    QPalette background = palette();
-    background.setColor(QPalette::Window,
-                        QColor(layout::kBackground.red, layout::kBackground.green, layout::kBackground.blue));
-    setPalette(background);
     setAutoFillBackground(true);
     setGeometry(toQRect(layout::kClientArea));
 
@@ -142,6 +181,7 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
             widget->setFont(makeFont(*entry.font));
         }
     }
+    applyColours();
     // The level captions label their boxes for screen readers. Their texts
     // carry no mnemonic, so nothing shows of it.
     for (const layout::Control& entry : layout::kControls) {
@@ -191,17 +231,47 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
 
 Form1Window::~Form1Window() = default;
 
+void Form1Window::applyColours()
+{
+    setPalette(groundPalette());
+    for (const layout::Control& entry : layout::kControls) {
+        QWidget& widget = *findChild<QWidget*>(name(entry.name));
+        switch (entry.kind) {
+        case Kind::Label:
+            widget.setPalette(labelPalette(widget));
+            break;
+        case Kind::ComboBox:
+        case Kind::Button:
+            widget.setPalette(systemPalette(widget));
+            break;
+        case Kind::Image:
+            break;
+        }
+    }
+}
+
+bool Form1Window::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // A new application palette: a change of colour scheme. Setting the
+    // widgets' own palettes raises only PaletteChange, so this does not come
+    // round again.
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        applyColours();
+    }
+    return handled;
+}
+
 void Form1Window::run(void (Form1::*handler)())
 {
     try {
         ((*form_).*handler)();
     } catch (const ControlError& error) {
         Timer1->stop();
-        const QString message = QString::fromStdString(error.what());
         if (options_.onFatalError) {
-            options_.onFatalError(message);
+            options_.onFatalError(error);
         } else {
-            reportFatalError(message);
+            reportFatalError(error);
         }
     }
 }

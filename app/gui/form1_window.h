@@ -19,9 +19,9 @@ namespace chengxi::gui {
 struct Form1WindowOptions {
     // The clock's time source.
     QtLocaleServices::TimeSource now = &QDateTime::currentDateTime;
-    // Called with the message of a failed control operation. When empty, the
-    // error is reported (stderr and a dialog) and the program exits.
-    std::function<void(const QString&)> onFatalError;
+    // Called with a failed control operation's error. When empty, the error
+    // is reported (stderr and a dialog) and the program exits.
+    std::function<void(const ControlError&)> onFatalError;
 };
 
 class Form1Window final : public QWidget {
@@ -31,7 +31,15 @@ public:
     explicit Form1Window(Options options = {});
     ~Form1Window() override;
 
+protected:
+    // Follows a change of the application's palette: a new colour scheme.
+    bool event(QEvent* event) override;
+
 private:
+    // The labels' text colour and the system colours of the combo boxes and
+    // the button, from the application's palette; the fixed ground.
+    void applyColours();
+
     // Runs one of the logic's handlers; a failed control operation stops the
     // timer and goes to the fatal-error handler.
     void run(void (Form1::*handler)());

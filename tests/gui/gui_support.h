@@ -11,8 +11,16 @@
 #include <QPushButton>
 #include <QTimer>
 #include <memory>
+#include <ostream>
 
 #include "app/gui/form1_window.h"
+
+// Colours in failure messages as #aarrggbb. Declared here, where every test
+// sees it, so that all of them print colours alike.
+inline void PrintTo(const QColor& colour, std::ostream* out)
+{
+    *out << colour.name(QColor::HexArgb).toStdString();
+}
 
 namespace chengxi::testing {
 

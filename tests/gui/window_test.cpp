@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <optional>
 
 #include "app/gui/fatal_error.h"
 #include "tests/gui/gui_support.h"
@@ -294,26 +296,39 @@ TEST(Window, TabOrderAndInitialFocus)
     }
 }
 
-TEST(Window, FailedControlOperationIsReportedAndStopsTheTimer)
+TEST(Window, FailedControlOperationIsReportedInChineseAndStopsTheTimer)
 {
-    QString reported;
+    std::optional<ControlError> reported;
     gui::Form1WindowOptions options = Window::fixedClock();
-    options.onFatalError = [&](const QString& message) { reported = message; };
+    options.onFatalError = [&](const ControlError& error) { reported = error; };
     Window w(std::move(options));
     w.tick();
     // A list longer than its 16-bit count can hold cannot be emptied.
     w.combo(3)->model()->insertRows(0, 40000);
     w.type(2, QStringLiteral("上海"));
     w.tick();
-    EXPECT_TRUE(reported.contains(QStringLiteral("Combo3"))) << reported.toStdString();
+    ASSERT_TRUE(reported.has_value());
     EXPECT_FALSE(w.timer()->isActive());
+    EXPECT_EQ(reported->fault(), ControlFault::TooManyEntries);
+    EXPECT_EQ(reported->control(), "Combo3");
+    EXPECT_NE(std::string(reported->what()).find("Combo3"), std::string::npos) << reported->what();
+
+    // The box the user would read, built but not shown.
+    const std::unique_ptr<QMessageBox> box = gui::makeFatalErrorBox(*reported);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("澄溪水质查询系统"));
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    EXPECT_TRUE(box->text().contains(QStringLiteral("县级列表中的条目多于它能计数的 32767 项。")))
+        << box->text().toStdString();
+    EXPECT_FALSE(box->text().contains(QStringLiteral("Combo3"))) << box->text().toStdString();
+    EXPECT_FALSE(box->isVisible());
 }
 
-TEST(WindowDeathTest, FatalErrorIsPrintedAndExitsWithFailure)
+TEST(WindowDeathTest, FatalErrorPrintsTheTechnicalSentenceAndExitsWithFailure)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(gui::reportFatalError(QStringLiteral("Combo3: no entry to remove"), false),
-                ::testing::ExitedWithCode(1), "run-time error: Combo3: no entry to remove");
+    const ControlError error(ControlFault::NoEntryToRemove, "Combo3", "Combo3: no entry to remove");
+    EXPECT_EXIT(gui::reportFatalError(error, false), ::testing::ExitedWithCode(1),
+                "chengxi-water: run-time error: Combo3: no entry to remove");
 }
 
 }  // namespace

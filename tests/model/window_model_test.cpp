@@ -84,7 +84,9 @@ private:
     static gui::Form1WindowOptions options(const std::shared_ptr<QString>& fatalError)
     {
         gui::Form1WindowOptions options = testing::Window::fixedClock();
-        options.onFatalError = [fatalError](const QString& message) { *fatalError = message; };
+        options.onFatalError = [fatalError](const ControlError& error) {
+            *fatalError = QString::fromStdString(error.what());
+        };
         return options;
     }
 
