@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QPalette>
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 
 #include "app/core/form1_layout.h"
@@ -126,7 +128,7 @@ void expectSchemeColours(const Window& w, const QPalette& scheme, const char* na
     }
     for (int n = 1; n <= 3; ++n) {
         QLineEdit* edit = w.combo(n)->lineEdit();
-        EXPECT_EQ(commonestColour(edit->grab().toImage()), scheme.color(QPalette::Base)) << name << n;
+        EXPECT_EQ(commonestColour(edit->grab().toImage()), scheme.color(QPalette::Base)) << name << ": Combo" << n;
     }
     // The button's face is a gradient around the scheme's button colour.
     const int button = meanLightness(w.button()->grab().toImage());
