@@ -61,10 +61,8 @@ string(REPLACE "." "\\." version_text "${VERSION_TEXT}")
 set(product_name [[L"\\x6f84\\x6eaa\\x6c34\\x8d28\\x67e5\\x8be2\\x7cfb\\x7edf"]])
 
 set(expectations
-    "two icon images@[0-9]+ 3 /\\* RT_ICON \\*/.*[0-9]+ 3 /\\* RT_ICON \\*/"
     "an icon group named IDI_ICON1@\"?IDI_ICON1\"? 14 /\\* RT_GROUP_ICON \\*/"
-    "a 32x32 8-bit image in the group@\"\\\\040\\\\040\\\\000\\\\000\", 1, 8,"
-    "a 16x16 8-bit image in the group@\"\\\\020\\\\020\\\\000\\\\000\", 1, 8,"
+    "eight images in the icon group@Has 8 elements"
     "FILEVERSION ${VERSION}@FILEVERSION ${version_list}\n"
     "PRODUCTVERSION ${VERSION}@PRODUCTVERSION ${version_list}\n"
     "a Chinese (PRC), Unicode string table@BLOCK \"080404B0\""
@@ -73,6 +71,21 @@ set(expectations
     "ProductName 澄溪水质查询系统@VALUE \"ProductName\", ${product_name}\n"
     "FileDescription 澄溪水质查询系统@VALUE \"FileDescription\", ${product_name}\n"
     "translation Chinese (PRC), Unicode@VALUE \"Translation\", 0x804, 1200\n")
+
+# The group's images in their order: the program's icon proper, 32 and 16 px
+# of 256 colours, first, then the true-colour ones. windres writes the sizes
+# as octal escapes, 256 px as 0.
+set(number 0)
+foreach(image IN ITEMS "32 040 8" "16 020 8" "20 024 32" "24 030 32" "40 050 32" "48 060 32" "64 100 32"
+                       "256 000 32")
+    separate_arguments(image)
+    list(GET image 0 size)
+    list(GET image 1 octal)
+    list(GET image 2 bits)
+    math(EXPR number "${number} + 1")
+    list(APPEND expectations
+        "a ${size}x${size} ${bits}-bit image as the group's image ${number}@\"\\\\${octal}\\\\${octal}\\\\000\\\\000\", 1, ${bits}, [^\n]*Element no ${number}\\.")
+endforeach()
 
 chengxi_unmet_expectations(errors "${rc}" "no " ${expectations})
 

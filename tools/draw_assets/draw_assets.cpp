@@ -9,11 +9,15 @@
 //   icon-48.png, icon-64.png, icon-128.png, icon-256.png
 //                 the 32 px butterfly scaled up, true colour with smooth
 //                 antialiased edges, for desktop menus and software centres
-//   app.ico       icon-32 and icon-16 as 8-bit palette DIBs with a 1-bit AND mask
+//   app.ico       icon-32 and icon-16 first, as 8-bit palette DIBs with a 1-bit
+//                 AND mask; then the scaled-up butterfly at 20, 24, 40, 48 and
+//                 64 px as 32-bit BGRA DIBs with alpha, and at 256 px as a PNG
+//                 (the same bytes as icon-256.png)
 //
 // Everything is drawn from code with fixed geometry, fixed fonts and fixed
 // encoder settings, so the output is byte-for-byte the same on every run.
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -596,8 +600,16 @@ void checkIcon(const QImage &image, const char *name)
 }
 
 // ---------------------------------------------------------------------------
-// Windows .ico writer (8 bits per pixel, 256-entry colour table, AND mask)
+// Windows .ico writer
 // ---------------------------------------------------------------------------
+//
+// Three kinds of image, chosen by the image's format and size:
+//   - an 8-bit palette image: BITMAPINFOHEADER, 256-entry colour table, 8-bit
+//     pixels and a 1-bit AND mask, which every version of Windows reads;
+//   - a true-colour image under 256 px: BITMAPINFOHEADER, 32-bit BGRA pixels
+//     with straight (not premultiplied) alpha, and an AND mask set where the
+//     pixel is fully transparent, for whatever draws without the alpha;
+//   - a 256 px image: a PNG stream, as Windows Vista and later take it.
 
 void putU8(QByteArray &out, unsigned v) { out.append(char(v & 0xff)); }
 void putU16(QByteArray &out, unsigned v)
@@ -611,11 +623,61 @@ void putU32(QByteArray &out, std::uint32_t v)
     putU16(out, v >> 16);
 }
 
-// One icon image: BITMAPINFOHEADER, colour table, XOR pixels, AND mask.
-QByteArray icoImage(const QImage &image)
+// The encoder's output for `image`, with fixed settings: the same image
+// always gives the same bytes.
+QByteArray encodeImage(const QImage &image, const char *format, int quality)
 {
-    if (image.format() != QImage::Format_Indexed8 || image.colorCount() > 256)
-        fail(QStringLiteral("ico: expected an 8-bit palette image"));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    writer.setOptimizedWrite(false);
+    writer.setProgressiveScanWrite(false);
+    if (!writer.write(image))
+        fail(QStringLiteral("cannot encode %1 image: %2").arg(QLatin1String(format), writer.errorString()));
+    return bytes;
+}
+
+constexpr int kPngIconSize = 256;
+
+bool isPngIcon(const QImage &image) { return image.width() >= kPngIconSize; }
+
+// BITMAPINFOHEADER of an icon image; the height covers the XOR and AND
+// bitmaps together.
+void putBitmapHeader(QByteArray &out, int w, int h, int bitCount, std::uint32_t pixelBytes)
+{
+    putU32(out, 40);
+    putU32(out, std::uint32_t(w));
+    putU32(out, std::uint32_t(2 * h));
+    putU16(out, 1);        // biPlanes
+    putU16(out, unsigned(bitCount));
+    putU32(out, 0);        // biCompression = BI_RGB
+    putU32(out, pixelBytes);
+    putU32(out, 0);        // biXPelsPerMeter
+    putU32(out, 0);        // biYPelsPerMeter
+    putU32(out, 0);        // biClrUsed: 0 = all 2^bitCount (none for 32 bits)
+    putU32(out, 0);        // biClrImportant
+}
+
+// AND mask, bottom-up, 1 = transparent.
+template <typename Transparent>
+void putMask(QByteArray &out, int w, int h, Transparent transparent)
+{
+    const int andStride = ((w + 31) / 32) * 4;
+    for (int y = h - 1; y >= 0; --y) {
+        QByteArray row(andStride, '\0');
+        for (int x = 0; x < w; ++x)
+            if (transparent(x, y))
+                row[x / 8] = char(uchar(row[x / 8]) | (0x80u >> (x % 8)));
+        out.append(row);
+    }
+}
+
+QByteArray icoPaletteImage(const QImage &image)
+{
+    if (image.colorCount() > 256)
+        fail(QStringLiteral("ico: more than 256 colours"));
     const int w = image.width();
     const int h = image.height();
     const int xorStride = (w + 3) & ~3;
@@ -623,18 +685,7 @@ QByteArray icoImage(const QImage &image)
     const std::uint32_t pixelBytes = std::uint32_t(xorStride * h + andStride * h);
 
     QByteArray out;
-    // BITMAPINFOHEADER; the height covers the XOR and AND bitmaps together.
-    putU32(out, 40);
-    putU32(out, std::uint32_t(w));
-    putU32(out, std::uint32_t(2 * h));
-    putU16(out, 1);        // biPlanes
-    putU16(out, 8);        // biBitCount
-    putU32(out, 0);        // biCompression = BI_RGB
-    putU32(out, pixelBytes);
-    putU32(out, 0);        // biXPelsPerMeter
-    putU32(out, 0);        // biYPelsPerMeter
-    putU32(out, 0);        // biClrUsed: 0 = all 256
-    putU32(out, 0);        // biClrImportant
+    putBitmapHeader(out, w, h, 8, pixelBytes);
 
     // Colour table as RGBQUADs. Transparent entries are written as black,
     // which is what the XOR bitmap should hold under a set mask bit.
@@ -647,10 +698,6 @@ QByteArray icoImage(const QImage &image)
         putU8(out, 0);
     }
 
-    auto transparent = [&](int x, int y) {
-        return qAlpha(table[image.pixelIndex(x, y)]) == 0;
-    };
-
     // XOR bitmap, bottom-up.
     for (int y = h - 1; y >= 0; --y) {
         const uchar *line = image.constScanLine(y);
@@ -659,20 +706,51 @@ QByteArray icoImage(const QImage &image)
         for (int x = w; x < xorStride; ++x)
             putU8(out, 0);
     }
-    // AND mask, bottom-up, 1 = transparent.
-    for (int y = h - 1; y >= 0; --y) {
-        QByteArray row(andStride, '\0');
-        for (int x = 0; x < w; ++x)
-            if (transparent(x, y))
-                row[x / 8] = char(uchar(row[x / 8]) | (0x80u >> (x % 8)));
-        out.append(row);
-    }
+    putMask(out, w, h, [&](int x, int y) { return qAlpha(table[image.pixelIndex(x, y)]) == 0; });
 
     if (out.size() != 40 + 256 * 4 + qsizetype(pixelBytes))
         fail(QStringLiteral("ico: internal size mismatch"));
     return out;
 }
 
+QByteArray icoTrueColourImage(const QImage &image)
+{
+    const int w = image.width();
+    const int h = image.height();
+    const int andStride = ((w + 31) / 32) * 4;
+    const std::uint32_t pixelBytes = std::uint32_t(4 * w * h + andStride * h);
+
+    QByteArray out;
+    putBitmapHeader(out, w, h, 32, pixelBytes);
+    // XOR bitmap, bottom-up, B G R A; 32-bit rows need no padding.
+    for (int y = h - 1; y >= 0; --y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            putU8(out, qBlue(line[x]));
+            putU8(out, qGreen(line[x]));
+            putU8(out, qRed(line[x]));
+            putU8(out, qAlpha(line[x]));
+        }
+    }
+    putMask(out, w, h, [&](int x, int y) { return qAlpha(image.pixel(x, y)) == 0; });
+
+    if (out.size() != 40 + qsizetype(pixelBytes))
+        fail(QStringLiteral("ico: internal size mismatch"));
+    return out;
+}
+
+QByteArray icoImage(const QImage &image)
+{
+    if (image.width() != image.height() || image.width() > kPngIconSize)
+        fail(QStringLiteral("ico: %1x%2 is not an icon size").arg(image.width()).arg(image.height()));
+    if (image.format() == QImage::Format_Indexed8)
+        return icoPaletteImage(image);
+    if (image.format() != QImage::Format_ARGB32)
+        fail(QStringLiteral("ico: expected an 8-bit palette or a 32-bit ARGB image"));
+    return isPngIcon(image) ? encodeImage(image, "png", -1) : icoTrueColourImage(image);
+}
+
+// The images in the order given, which is the order of the icon directory.
 QByteArray icoFile(const std::vector<QImage> &images)
 {
     std::vector<QByteArray> blobs;
@@ -689,10 +767,10 @@ QByteArray icoFile(const std::vector<QImage> &images)
         const QImage &image = images[i];
         putU8(out, image.width() >= 256 ? 0 : unsigned(image.width()));
         putU8(out, image.height() >= 256 ? 0 : unsigned(image.height()));
-        putU8(out, 0); // bColorCount: 0 = 256 colours
+        putU8(out, 0); // bColorCount: 0 = 256 colours or more
         putU8(out, 0); // reserved
         putU16(out, 1); // wPlanes
-        putU16(out, 8); // wBitCount
+        putU16(out, image.format() == QImage::Format_Indexed8 ? 8 : 32); // wBitCount
         putU32(out, std::uint32_t(blobs[i].size()));
         putU32(out, offset);
         offset += std::uint32_t(blobs[i].size());
@@ -715,12 +793,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 void writeImage(const QString &path, const QImage &image, const char *format, int quality)
 {
-    QImageWriter writer(path, format);
-    writer.setQuality(quality);
-    writer.setOptimizedWrite(false);
-    writer.setProgressiveScanWrite(false);
-    if (!writer.write(image))
-        fail(QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
+    writeBytes(path, encodeImage(image, format, quality));
 }
 
 } // namespace
@@ -753,6 +826,13 @@ int main(int argc, char **argv)
         writeImage(outDir.filePath(QStringLiteral("icon-%1.png").arg(size)),
                    drawIconScaled(size), "png", -1);
 
-    writeBytes(outDir.filePath(QStringLiteral("app.ico")), icoFile({icon32, icon16}));
+    // The program's icon proper, the 256-colour 32 and 16 px images, comes
+    // first; after it the true-colour ones, which Windows picks at higher
+    // dots per inch (20 and 24 px small icons, 40 and 48 px large ones) and
+    // for Explorer's larger views.
+    std::vector<QImage> icoImages = {icon32, icon16};
+    for (const int size : {20, 24, 40, 48, 64, kPngIconSize})
+        icoImages.push_back(drawIconScaled(size));
+    writeBytes(outDir.filePath(QStringLiteral("app.ico")), icoFile(icoImages));
     return 0;
 }
