@@ -2,13 +2,22 @@
 # The Windows installer, run silently under Wine in the tests' prefix:
 #   check_installer.sh CASE PREFIX INSTALLER.exe PROGRAM.exe VERSION
 # CASE is one of
-#   install_and_uninstall  installs into Program Files and checks the program,
-#                          the Start-menu shortcut and the Add/Remove Programs
-#                          entry; uninstalls and checks that all of it is gone.
-#   unwritable_file        installs where the program's file cannot be
-#                          written, and checks that the installer fails and
-#                          registers nothing.
-# Either leaves the prefix as it found it, pass or fail. The two share the
+#   install_and_uninstall    installs into Program Files and checks the
+#                            program, the uninstaller with the program's icon,
+#                            the Start-menu shortcut and the Add/Remove
+#                            Programs entry; uninstalls and checks that all of
+#                            it is gone.
+#   unwritable_file          installs where the program's file cannot be
+#                            written, and checks that the installer fails and
+#                            registers nothing.
+#   uninstall_while_running  installs and starts the program; checks that the
+#                            uninstaller, and the installer run again, fail
+#                            and leave the installation whole while it runs,
+#                            and that the uninstaller takes it all away once
+#                            the program is closed.
+#   installer_icon           checks that the installer shows the program's
+#                            icon, assets/app.ico, image for image.
+# Each leaves the prefix as it found it, pass or fail. They share the
 # Uninstall key: CTest runs them one at a time (RESOURCE_LOCK).
 set -eu
 case_name=$1
@@ -18,6 +27,8 @@ program=$4
 version=$5
 
 here=$(cd "$(dirname "$0")" && pwd)
+app_ico=$(cd "$here/../../assets" && pwd)/app.ico
+windres=${WINDRES:-x86_64-w64-mingw32-windres}
 # Wine names the files it makes in the locale's character set: the Chinese
 # names of the installation need UTF-8.
 case $(locale charmap 2>/dev/null) in
@@ -44,14 +55,17 @@ log=$work/wine.log
 # outlive the test and would hold CTest's pipes open. One that hangs is
 # stopped after 30 s.
 started=$(date +%s%N)
+log_line() {
+    printf '[%d ms] %s\n' $(( ($(date +%s%N) - started) / 1000000 )) "$*" >>"$log"
+}
 wine_run() {
-    printf '[%d ms] wine %s\n' $(( ($(date +%s%N) - started) / 1000000 )) "$*" >>"$log"
+    log_line "wine $*"
     timeout 30 "$here/wine-run.sh" "$prefix" "$@" </dev/null >>"$log" 2>&1
 }
 
 failures=0
 fail() {
-    echo "FAIL: $*" >&2
+    printf 'FAIL: %s\n' "$*" >&2
     failures=$((failures + 1))
 }
 
@@ -63,6 +77,7 @@ remove_installation() {
 }
 finish() {
     status=$?
+    stop_program
     if [ "$status" -ne 0 ] || [ "$failures" -ne 0 ]; then
         remove_installation
         cat "$log" >&2
@@ -72,7 +87,143 @@ finish() {
 trap finish EXIT
 trap 'exit 1' HUP INT TERM
 
+# The installed program, started as a user starts it and left running, with
+# the environment wine-run.sh gives its programs.
+program_pid=     # the Unix process
+program_winpid=  # the Windows process, in hex, once its window is up
+start_program() {
+    log_line "wine $win_instdir\\chengxi-water.exe (left running)"
+    WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
+        wine "$win_instdir\\chengxi-water.exe" </dev/null >>"$log" 2>&1 &
+    program_pid=$!
+}
+program_running() {
+    [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null
+}
+# The Windows process ids of the chengxi-water.exe processes at the top of
+# Wine's process tree that have their window up. Other tests may meanwhile
+# run programs of that name, or with that window class, in the prefix: all of
+# them started by another Windows program, while Wine started this one from
+# outside. Wine's debugger lists the processes as a tree, the threads of each
+# and the class and thread of each window.
+top_program_windows() {
+    printf 'info process\ninfo thread\ninfo wnd\n' >"$work/windows.dbg"
+    timeout 30 "$here/wine-run.sh" "$prefix" winedbg --file "$win_work\\windows.dbg" </dev/null 2>>"$log" \
+        | tr -d '\r' | awk -v exe="'chengxi-water.exe'" '
+            /^ *pid +threads +executable/ { section = "process"; next }
+            /^process +tid/ { section = "thread"; next }
+            /^Window handle/ { section = "window"; next }
+            section == "process" && $3 == exe { top[$1] = 1 }
+            section == "thread" && /^[0-9a-f]/ { process = $1 }
+            section == "thread" && /^\t/ { owner[$1] = process }
+            section == "window" && $2 == "ChengxiWaterForm1" && owner[$5] in top { print owner[$5] }
+        ' | sort -u
+}
+# Until its window is up, for at most 15 s.
+wait_for_window() {
+    deadline=$(( $(date +%s) + 15 ))
+    while program_running && [ "$(date +%s)" -lt "$deadline" ]; do
+        windows=$(top_program_windows) || true
+        if [ -n "$windows" ] && [ "$(printf '%s\n' "$windows" | wc -l)" -eq 1 ]; then
+            program_winpid=$windows
+            log_line "the program's window is up, process $((0x$program_winpid))"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+# Closes its window as a user would (taskkill without /F sends WM_CLOSE) and
+# waits at most 15 s for the program to end.
+close_program() {
+    wine_run taskkill /PID "$((0x$program_winpid))" || return 1
+    deadline=$(( $(date +%s) + 15 ))
+    while program_running; do
+        [ "$(date +%s)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+    wait "$program_pid" || true
+    program_pid=
+    log_line "the program has ended"
+}
+# Whatever is left of it when the test ends.
+stop_program() {
+    if program_running; then
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+    fi
+    program_pid=
+}
+
 remove_installation
+
+# The images of the first icon group in a program (TYPE coff) or a resource
+# script (TYPE rc), as windres reads them back: one line each, the group's
+# entry for the image (size, colours, planes, bits, bytes) and the image's
+# bytes. Two files show the same icon when these agree, whatever resource ids
+# their images have.
+icon_images() {
+    "$windres" -J "$2" -i "$1" -O rc -o "$work/resources.rc" 2>>"$log" || return 1
+    tr -d '\r' <"$work/resources.rc" | awk '
+        / 3 \/\* RT_ICON \*\// { name = $1; mode = "icon"; data = ""; next }
+        / 14 \/\* RT_GROUP_ICON \*\// { mode = groups++ ? "" : "group"; next }
+        /^END$/ { if (mode == "icon") icon[name] = data; mode = ""; next }
+        mode == "icon" && !/^BEGIN$/ { gsub(/[ \t]/, ""); data = data $0; next }
+        mode == "group" && /Element no/ {
+            line = $0
+            sub(/\/\*.*/, "", line)
+            gsub(/[ \t]/, "", line)
+            sub(/,$/, "", line)
+            n = split(line, field, ",")
+            entry[++count] = line
+            sub(/,[^,]*$/, "", entry[count])
+            image[count] = field[n]
+        }
+        END {
+            for (i = 1; i <= count; ++i)
+                print entry[i], (image[i] in icon ? icon[image[i]] : "missing")
+        }'
+}
+# Does the Windows program file $1 show the program's icon, app.ico?
+expect_app_icon() {
+    printf '1 ICON "%s"\n' "$app_ico" >"$work/app_icon.rc"
+    if ! icon_images "$work/app_icon.rc" rc >"$work/app_icon.images" || [ ! -s "$work/app_icon.images" ]; then
+        fail "windres cannot read $app_ico"
+    elif ! icon_images "$1" coff >"$work/icon.images"; then
+        fail "windres cannot read the resources of $1"
+    elif ! cmp -s "$work/app_icon.images" "$work/icon.images"; then
+        fail "$(basename "$1") does not show the program's icon: its first icon group has
+$(cut -c1-60 "$work/icon.images")
+and app.ico has
+$(cut -c1-60 "$work/app_icon.images")"
+    fi
+}
+
+# uninstall.exe /S copies itself out of the folder, starts the copy with
+# _?=FOLDER and returns at once. Here the test makes the copy and waits
+# for it; _?= takes the rest of the command line, spaces and all, which
+# Wine passes on unquoted only through cmd.
+uninstall() {
+    cp "$instdir/uninstall.exe" "$work/uninstall.exe"
+    wine_run cmd /c "$win_work\\uninstall.exe /S _?=$win_instdir"
+}
+# All of the installation is there: the program as built, its uninstaller,
+# the shortcut and the Uninstall key.
+expect_installation() {
+    cmp -s "$program" "$instdir/chengxi-water.exe" \
+        || fail "$1: chengxi-water.exe is not the program built"
+    [ -f "$instdir/uninstall.exe" ] || fail "$1: no uninstall.exe in $instdir"
+    [ -f "$shortcut" ] || fail "$1: no Start-menu shortcut $shortcut"
+    wine_run reg query "$key" || fail "$1: no Uninstall key $key"
+}
+# None of it is left.
+expect_no_installation() {
+    [ ! -e "$instdir" ] || fail "$1: $instdir is left: $(ls -A "$instdir" | tr '\n' ' ')"
+    [ ! -e "$shortcut" ] || fail "$1: the Start-menu shortcut is left"
+    if wine_run reg query "$key"; then
+        fail "$1: the Uninstall key is left"
+    fi
+}
 
 # The Uninstall key's values, one "Name=value" line each: exported (UTF-16),
 # as `reg query` writes its output in the console's code page, which holds no
@@ -112,7 +263,11 @@ install_and_uninstall)
 
     cmp -s "$program" "$instdir/chengxi-water.exe" \
         || fail "the installed chengxi-water.exe is not the program built"
-    [ -f "$instdir/uninstall.exe" ] || fail "no uninstall.exe in $instdir"
+    if [ -f "$instdir/uninstall.exe" ]; then
+        expect_app_icon "$instdir/uninstall.exe"
+    else
+        fail "no uninstall.exe in $instdir"
+    fi
 
     if [ -f "$shortcut" ]; then
         # Its target as the link's LinkInfo holds it, in the ANSI code page
@@ -143,18 +298,8 @@ install_and_uninstall)
     [ "$size" = "$kib" ] || [ "$size" = "$((kib + 1))" ] \
         || fail "Uninstall key: EstimatedSize is '$size', not $kib KiB"
 
-    # uninstall.exe /S copies itself out of the folder, starts the copy with
-    # _?=FOLDER and returns at once. Here the test makes the copy and waits
-    # for it; _?= takes the rest of the command line, spaces and all, which
-    # Wine passes on unquoted only through cmd.
-    cp "$instdir/uninstall.exe" "$work/uninstall.exe"
-    wine_run cmd /c "$win_work\\uninstall.exe /S _?=$win_instdir" \
-        || fail "the uninstaller exited with $?"
-    [ ! -e "$instdir" ] || fail "the uninstaller left $instdir: $(ls -A "$instdir" | tr '\n' ' ')"
-    [ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu shortcut"
-    if wine_run reg query "$key"; then
-        fail "the uninstaller left the Uninstall key"
-    fi
+    uninstall || fail "the uninstaller exited with $?"
+    expect_no_installation "after uninstalling"
     ;;
 
 unwritable_file)
@@ -168,6 +313,35 @@ unwritable_file)
         fail "the failed installation registered itself"
     fi
     [ ! -e "$shortcut" ] || fail "the failed installation made a Start-menu shortcut"
+    ;;
+
+uninstall_while_running)
+    wine_run "$installer" /S || { fail "the installer exited with $?"; exit 1; }
+    start_program
+    wait_for_window || { fail "the installed program's window did not come up"; exit 1; }
+
+    # The running program's file cannot be deleted: the uninstaller stops
+    # before it has taken anything away.
+    status=0
+    uninstall || status=$?
+    [ "$status" -eq 2 ] || fail "the uninstaller exited with $status, not 2 (aborted), while the program ran"
+    expect_installation "after the uninstaller stopped"
+
+    # Nor can it be overwritten: installing again fails, and the installation
+    # stays as it was.
+    status=0
+    wine_run "$installer" /S || status=$?
+    [ "$status" -eq 2 ] || fail "the installer exited with $status, not 2 (aborted), over the running program"
+    expect_installation "after the installer failed"
+
+    program_running || fail "the program did not keep running"
+    close_program || { fail "the program did not end on WM_CLOSE"; exit 1; }
+    uninstall || fail "the uninstaller exited with $? once the program was closed"
+    expect_no_installation "after uninstalling once the program was closed"
+    ;;
+
+installer_icon)
+    expect_app_icon "$installer"
     ;;
 
 *)
