@@ -320,12 +320,6 @@ TEST(Win32Window, ColoursAndIcon)
     }
 }
 
-TEST(Win32Window, ManifestMakesTheProgramDpiAware)
-{
-    // The tests link the program's own resources, manifest included.
-    EXPECT_TRUE(IsProcessDPIAware());
-}
-
 HWND focusedControl(const Window& w)
 {
     HWND focus = GetFocus();
