@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "app/core/fatal_message.h"
 #include "app/win32/picture.h"
 
 namespace chengxi::win32 {
@@ -29,14 +30,6 @@ constexpr const layout::FontStyle* kFontStyles[] = {
 COLORREF backgroundColour()
 {
     return RGB(layout::kBackground.red, layout::kBackground.green, layout::kBackground.blue);
-}
-
-std::wstring fromUtf8(const std::string& text)
-{
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
 }
 
 [[noreturn]] void failCreating(const char* what)
@@ -407,17 +400,23 @@ void Form1Window::run(void (Form1::*handler)())
     try {
         ((*form_).*handler)();
     } catch (const ControlError& error) {
-        KillTimer(hwnd_, kTimer1Id);
-        const std::wstring message = fromUtf8(error.what());
-        if (options_.onFatalError) {
-            options_.onFatalError(message);
-            return;
-        }
-        std::fprintf(stderr, "chengxi-water: run-time error: %s\n", error.what());
-        std::fflush(stderr);
-        MessageBoxW(hwnd_, (L"运行时错误：\n" + message).c_str(), L"澄溪水质查询系统", MB_OK | MB_ICONERROR);
-        std::exit(EXIT_FAILURE);
+        fail(error);
     }
+}
+
+void Form1Window::fail(const ControlError& error)
+{
+    KillTimer(hwnd_, kTimer1Id);
+    if (options_.onFatalError) {
+        options_.onFatalError(error);
+        return;
+    }
+    // The technical sentence for whoever reads the log; the user's in plain
+    // Chinese.
+    std::fprintf(stderr, "chengxi-water: run-time error: %s\n", error.what());
+    std::fflush(stderr);
+    MessageBoxW(hwnd_, toWide(fatalErrorText(error)).c_str(), toWide(kProductName).c_str(), MB_OK | MB_ICONERROR);
+    std::exit(EXIT_FAILURE);
 }
 
 LRESULT CALLBACK Form1Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

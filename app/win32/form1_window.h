@@ -24,9 +24,10 @@ struct Form1WindowOptions {
     std::wstring localeName;
     // Dots per inch to lay the window out at; 0: the display's.
     UINT dpi = 0;
-    // Called with the message of a failed control operation. When empty, the
-    // error is shown in a message box and the program exits with a failure.
-    std::function<void(const std::wstring&)> onFatalError;
+    // Called with a failed control operation. When empty, the error is
+    // written to standard error and shown in a message box, and the program
+    // exits with a failure.
+    std::function<void(const ControlError&)> onFatalError;
 };
 
 class Form1Window {
@@ -84,6 +85,9 @@ private:
     // Runs one of the logic's handlers; a failed control operation stops the
     // timer and goes to the fatal-error handler.
     void run(void (Form1::*handler)());
+    // Stops the timer and reports the failure: to the handler of the
+    // options, or to the user, and the program ends.
+    void fail(const ControlError& error);
 
     Options options_;
     HWND hwnd_ = nullptr;

@@ -69,7 +69,10 @@ private:
     static win32::Form1WindowOptions options(const std::shared_ptr<std::wstring>& fatalError)
     {
         win32::Form1WindowOptions options = testing::fixedClock();
-        options.onFatalError = [fatalError](const std::wstring& message) { *fatalError = message; };
+        options.onFatalError = [fatalError](const ControlError& error) {
+            const std::string what = error.what();
+            fatalError->assign(what.begin(), what.end());
+        };
         return options;
     }
 

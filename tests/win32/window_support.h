@@ -43,7 +43,10 @@ inline win32::Form1WindowOptions fixedClock(std::wstring locale = L"zh-CN", UINT
 inline win32::Form1WindowOptions reportingTo(std::wstring& reported)
 {
     win32::Form1WindowOptions options = fixedClock();
-    options.onFatalError = [&reported](const std::wstring& message) { reported = message; };
+    options.onFatalError = [&reported](const ControlError& error) {
+        const std::string what = error.what();
+        reported.assign(what.begin(), what.end());
+    };
     return options;
 }
 
