@@ -24,6 +24,7 @@ enum class ControlFault {
     CannotSetCaption,    // a label refused a caption
     CannotFormDateTime,  // the locale cannot write the clock
     CannotFormNumber,    // the locale cannot write a figure
+    CannotRedraw,        // the window cannot make its fonts, logo or icons anew
 };
 
 // Raised by a control whose operation cannot be carried out (a position out

@@ -60,6 +60,8 @@ std::u16string faultSentence(const ControlError& error)
         return u"无法按本机的区域设置写出日期和时间。";
     case ControlFault::CannotFormNumber:
         return u"无法按本机的区域设置写出余氯值。";
+    case ControlFault::CannotRedraw:
+        return u"无法按屏幕的缩放比例重新绘制窗口。";
     case ControlFault::Other:
         break;
     }

@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 
+#include "app/core/colours.h"
 #include "app/core/fatal_message.h"
 #include "app/win32/picture.h"
 
@@ -45,13 +47,22 @@ std::size_t indexOf(std::string_view name)
     return entry != nullptr ? static_cast<std::size_t>(entry - layout::kControls.data()) : layout::kControls.size();
 }
 
+// A function of user32 that only newer Windows has (the per-monitor DPI
+// ones came with Windows 10), looked up at run time so that the program
+// still starts without it; null where it is missing.
+template <typename Function>
+Function user32Function(const char* name)
+{
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
 // The display's dots per inch for `window`: per monitor where Windows knows
 // it (Windows 10), else the system's.
 UINT displayDpi(HWND window)
 {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto getDpiForWindow = user32Function<GetDpiForWindowFn>("GetDpiForWindow");
     if (getDpiForWindow != nullptr && window != nullptr) {
         if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
             return dpi;
@@ -61,6 +72,34 @@ UINT displayDpi(HWND window)
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+// A system metric (icon sizes, borders, scroll bars) at `dpi`, where the
+// window may stand on a screen of a scale other than the system's; the
+// system's metric where Windows cannot tell it for another DPI.
+int systemMetric(int index, UINT dpi)
+{
+    using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+    static const auto forDpi = user32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    return forDpi != nullptr ? forDpi(index, dpi) : GetSystemMetrics(index);
+}
+
+// `rect`, a client area, grown by the window's frame at `dpi`.
+void addFrame(RECT& rect, UINT dpi)
+{
+    using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto forDpi = user32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    if (forDpi == nullptr || !forDpi(&rect, kWindowStyle, FALSE, kWindowExStyle, dpi)) {
+        AdjustWindowRectEx(&rect, kWindowStyle, FALSE, kWindowExStyle);
+    }
+}
+
+bool systemHighContrast()
+{
+    HIGHCONTRASTW scheme{};
+    scheme.cbSize = sizeof scheme;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0) &&
+           (scheme.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
 void registerWindowClass(WNDPROC procedure)
@@ -82,10 +121,16 @@ void registerWindowClass(WNDPROC procedure)
     registered = true;
 }
 
+// The program's icon at `size` pixels: the image of that size where the
+// icon has one, else the nearest scaled.
 HICON loadIcon(int size)
 {
-    return static_cast<HICON>(
+    auto* icon = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    if (icon == nullptr) {
+        failCreating("the icon");
+    }
+    return icon;
 }
 
 }  // namespace
@@ -101,7 +146,6 @@ void initialiseControls()
 Form1Window::Form1Window(Options options) : options_(std::move(options))
 {
     registerWindowClass(&Form1Window::windowProc);
-    background_ = CreateSolidBrush(backgroundColour());
 
     try {
         // Created at the origin first: its dots per inch give the frame's
@@ -125,15 +169,11 @@ Form1Window::Form1Window(Options options) : options_(std::move(options))
 
 void Form1Window::build()
 {
-    dpi_ = options_.dpi != 0 ? options_.dpi : displayDpi(hwnd_);
-
-    bigIcon_ = loadIcon(GetSystemMetrics(SM_CXICON));
-    smallIcon_ = loadIcon(GetSystemMetrics(SM_CXSMICON));
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-
+    const UINT dpi = options_.dpi != 0 ? options_.dpi : displayDpi(hwnd_);
+    updateColours();
     createControls();
-    applyLayout();
+    layOut(dpi, makeDrawing(dpi));
+    placeWindow();
 
     auto box = [this](const char* name) { return std::make_unique<Win32ComboBox>(control(name), name); };
     auto label = [this](const char* name) { return std::make_unique<Win32Label>(control(name), name); };
@@ -162,20 +202,55 @@ void Form1Window::release()
         // Destroyed by its owner rather than closed by the user: the program
         // goes on.
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        if (HWND image = control("Image1"); image != nullptr) {
+            const auto handedBack = reinterpret_cast<HBITMAP>(SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, 0));
+            if (handedBack != nullptr && handedBack != drawing_.logo) {
+                DeleteObject(handedBack);
+            }
+        }
         DestroyWindow(hwnd_);
     }
-    for (HFONT font : fonts_) {
+    drawing_.release();
+    if (background_ != nullptr) {
+        DeleteObject(background_);
+    }
+}
+
+Form1Window::Drawing& Form1Window::Drawing::operator=(Drawing&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        fonts = std::move(other.fonts);
+        other.fonts.clear();
+        logo = std::exchange(other.logo, nullptr);
+        bigIcon = std::exchange(other.bigIcon, nullptr);
+        smallIcon = std::exchange(other.smallIcon, nullptr);
+    }
+    return *this;
+}
+
+void Form1Window::Drawing::release()
+{
+    for (HFONT font : fonts) {
         DeleteObject(font);
     }
-    if (logo_ != nullptr) {
-        DeleteObject(logo_);
+    fonts.clear();
+    if (logo != nullptr) {
+        DeleteObject(std::exchange(logo, nullptr));
     }
-    for (HICON icon : {bigIcon_, smallIcon_}) {
-        if (icon != nullptr) {
-            DestroyIcon(icon);
+    for (HICON* icon : {&bigIcon, &smallIcon}) {
+        if (*icon != nullptr) {
+            DestroyIcon(std::exchange(*icon, nullptr));
         }
     }
-    DeleteObject(background_);
+}
+
+std::vector<HGDIOBJ> Form1Window::gdiObjects() const
+{
+    std::vector<HGDIOBJ> objects(drawing_.fonts.begin(), drawing_.fonts.end());
+    objects.push_back(drawing_.logo);
+    objects.push_back(background_);
+    return objects;
 }
 
 void Form1Window::show(int showCommand)
@@ -269,26 +344,39 @@ HFONT Form1Window::fontFor(const layout::Control& entry) const
 {
     const layout::FontStyle* style = entry.font != nullptr ? entry.font : &layout::kWindowFont;
     const auto found = std::find(std::begin(kFontStyles), std::end(kFontStyles), style);
-    return fonts_[static_cast<std::size_t>(found - std::begin(kFontStyles))];
+    return drawing_.fonts[static_cast<std::size_t>(found - std::begin(kFontStyles))];
 }
 
-// Places, sizes and fonts at the window's dots per inch: the table's pixels
-// at 96 dpi.
-void Form1Window::applyLayout()
+// The layout's pixels are at 96 dpi.
+Form1Window::Drawing Form1Window::makeDrawing(UINT dpi) const
 {
-    std::vector<HFONT> previous = std::move(fonts_);
-    fonts_.clear();
+    Drawing drawing;
     for (const layout::FontStyle* style : kFontStyles) {
-        HFONT font = CreateFontW(-scaled(style->pixelHeight), 0, 0, 0, layout::kFontWeight, FALSE, FALSE, FALSE,
-                                 layout::kFontCharSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, toWide(style->face).c_str());
+        HFONT font = CreateFontW(-scaledAt(style->pixelHeight, dpi), 0, 0, 0, layout::kFontWeight, FALSE, FALSE,
+                                 FALSE, layout::kFontCharSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(style->face).c_str());
         if (font == nullptr) {
             failCreating("a font");
         }
-        fonts_.push_back(font);
+        drawing.fonts.push_back(font);
     }
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.front()), FALSE);
+    const RECT place = scaledRectAt(layout::kControls[indexOf("Image1")].rect, dpi);
+    drawing.logo = loadPictureResource(GetModuleHandleW(nullptr), L"LOGO", static_cast<UINT>(place.right - place.left),
+                                       static_cast<UINT>(place.bottom - place.top));
+    // The title bar's and the task bar's sizes on this screen.
+    drawing.bigIcon = loadIcon(systemMetric(SM_CXICON, dpi));
+    drawing.smallIcon = loadIcon(systemMetric(SM_CXSMICON, dpi));
+    return drawing;
+}
 
+void Form1Window::layOut(UINT dpi, Drawing drawing)
+{
+    dpi_ = dpi;
+    // From here `drawing` holds the previous one, freed on return, once no
+    // control uses it any more.
+    std::swap(drawing_, drawing);
+
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(drawing_.fonts.front()), FALSE);
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         const layout::Control& entry = layout::kControls[i];
         HWND window = controls_[i];
@@ -309,36 +397,61 @@ void Form1Window::applyLayout()
             GetWindowRect(window, &closed);
             const auto entryHeight = SendMessageW(window, CB_GETITEMHEIGHT, 0, 0);
             height = static_cast<int>(closed.bottom - closed.top) +
-                     static_cast<int>(entryHeight) * kVisibleEntries + 2 * GetSystemMetrics(SM_CYBORDER);
+                     static_cast<int>(entryHeight) * kVisibleEntries + 2 * systemMetric(SM_CYBORDER, dpi);
         }
         SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    loadLogo();
 
-    // The client area at its place on the screen, the frame around it.
-    RECT frame = scaledRect(layout::kClientArea);
-    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
-    SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-
-    for (HFONT font : previous) {
-        DeleteObject(font);
+    // With visual styles a STATIC shows its own copy of a bitmap with an
+    // alpha channel, and hands that copy back here: it is the window's to
+    // delete. The bitmap it was given goes with the previous drawing.
+    const auto handedBack = reinterpret_cast<HBITMAP>(
+        SendMessageW(control("Image1"), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(drawing_.logo)));
+    if (handedBack != nullptr && handedBack != drawing.logo && handedBack != drawing_.logo) {
+        DeleteObject(handedBack);
     }
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(drawing_.bigIcon));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(drawing_.smallIcon));
 }
 
-void Form1Window::loadLogo()
+void Form1Window::placeWindow()
 {
-    const layout::Control& entry = layout::kControls[indexOf("Image1")];
-    const RECT place = scaledRect(entry.rect);
-    HBITMAP logo = loadPictureResource(GetModuleHandleW(nullptr), L"LOGO", static_cast<UINT>(place.right - place.left),
-                                       static_cast<UINT>(place.bottom - place.top));
-    HWND image = control("Image1");
-    SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo));
-    if (logo_ != nullptr) {
-        DeleteObject(logo_);
+    RECT frame = scaledRect(layout::kClientArea);
+    // The frame at the screen's own scale, whatever the layout's.
+    addFrame(frame, displayDpi(hwnd_));
+    SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1Window::changeDpi(UINT dpi, const RECT& suggested)
+{
+    pendingDpiChange_ = DpiChange{dpi, suggested};
+    if (changingDpi_) {
+        return;
     }
-    logo_ = logo;
+    changingDpi_ = true;
+    struct Done {
+        Form1Window& window;
+        ~Done()
+        {
+            window.changingDpi_ = false;
+            window.pendingDpiChange_.reset();
+        }
+    } done{*this};
+    while (pendingDpiChange_) {
+        const DpiChange change = *pendingDpiChange_;
+        pendingDpiChange_.reset();
+        layOut(change.dpi, makeDrawing(change.dpi));
+        // Where Windows suggests, and nowhere else: a move elsewhere could
+        // take the window to another screen again. A newer change, come
+        // meanwhile, brings its own place.
+        if (!pendingDpiChange_) {
+            SetWindowPos(hwnd_, nullptr, change.suggested.left, change.suggested.top,
+                         change.suggested.right - change.suggested.left,
+                         change.suggested.bottom - change.suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
 }
 
 bool Form1Window::takesWindowColours(HWND window) const
@@ -351,6 +464,32 @@ bool Form1Window::takesWindowColours(HWND window) const
     return false;
 }
 
+void Form1Window::updateColours()
+{
+    // A high-contrast scheme is the user's choice of colours for every
+    // program: the window takes them whole. Otherwise the fixed ground,
+    // with the scheme's text where it reads on it.
+    const bool highContrast = options_.highContrast ? options_.highContrast() : systemHighContrast();
+    if (highContrast) {
+        ground_ = GetSysColor(COLOR_WINDOW);
+        text_ = GetSysColor(COLOR_WINDOWTEXT);
+    } else {
+        ground_ = backgroundColour();
+        const COLORREF scheme = GetSysColor(COLOR_WINDOWTEXT);
+        const layout::Rgb text = colours::labelText({GetRValue(scheme), GetGValue(scheme), GetBValue(scheme)});
+        text_ = RGB(text.red, text.green, text.blue);
+    }
+    HBRUSH brush = CreateSolidBrush(ground_);
+    if (brush == nullptr) {
+        failCreating("the background brush");
+    }
+    if (background_ != nullptr) {
+        DeleteObject(background_);
+    }
+    background_ = brush;
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void Form1Window::startTimer()
 {
     if (SetTimer(hwnd_, kTimer1Id, static_cast<UINT>(kTimer1IntervalMs), nullptr) == 0) {
@@ -358,9 +497,10 @@ void Form1Window::startTimer()
     }
 }
 
-RECT Form1Window::scaledRect(const layout::Rect& rect) const
+RECT Form1Window::scaledRectAt(const layout::Rect& rect, UINT dpi)
 {
-    return RECT{scaled(rect.left), scaled(rect.top), scaled(rect.left + rect.width), scaled(rect.top + rect.height)};
+    return RECT{scaledAt(rect.left, dpi), scaledAt(rect.top, dpi), scaledAt(rect.left + rect.width, dpi),
+                scaledAt(rect.top + rect.height, dpi)};
 }
 
 int Form1Window::listWidthFor(HWND box) const
@@ -386,9 +526,9 @@ int Form1Window::listWidthFor(HWND box) const
 
     // The entry's margins inside the list, the list's border, and the scroll
     // bar when there are more entries than the list shows at once.
-    int width = widest + 2 * scaled(3) + 2 * GetSystemMetrics(SM_CXBORDER);
+    int width = widest + 2 * scaled(3) + 2 * systemMetric(SM_CXBORDER, dpi_);
     if (count > kVisibleEntries) {
-        width += GetSystemMetrics(SM_CXVSCROLL);
+        width += systemMetric(SM_CXVSCROLL, dpi_);
     }
     RECT rect{};
     GetWindowRect(box, &rect);
@@ -431,7 +571,18 @@ LRESULT CALLBACK Form1Window::windowProc(HWND hwnd, UINT message, WPARAM wParam,
     if (window == nullptr || window->hwnd_ != hwnd) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    return window->handle(message, wParam, lParam);
+    // No exception may cross into Windows' code: a failure inside any
+    // handler ends as a failed control operation does.
+    try {
+        return window->handle(message, wParam, lParam);
+    } catch (const ControlError& error) {
+        window->fail(error);
+    } catch (const std::exception& error) {
+        window->fail(ControlError(ControlFault::CannotRedraw, {}, error.what()));
+    } catch (...) {
+        window->fail(ControlError(ControlFault::Other, {}, "an unknown failure in the window procedure"));
+    }
+    return 0;
 }
 
 LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -468,12 +619,15 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
         if (takesWindowColours(reinterpret_cast<HWND>(lParam))) {
             HDC dc = reinterpret_cast<HDC>(wParam);
-            SetBkColor(dc, backgroundColour());
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(dc, ground_);
+            SetTextColor(dc, text_);
             return reinterpret_cast<LRESULT>(background_);
         }
         break;
     case WM_ERASEBKGND: {
+        if (background_ == nullptr) {
+            break;
+        }
         RECT client{};
         GetClientRect(hwnd_, &client);
         FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
@@ -493,14 +647,21 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         SetFocus(focus_);
         return 0;
-    case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        applyLayout();
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    }
+    case WM_SYSCOLORCHANGE:
+        // The controls are told too, as common controls expect.
+        for (HWND window : controls_) {
+            SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
+        }
+        updateColours();
+        return 0;
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        // A high-contrast scheme switched on or off, among others.
+        updateColours();
+        break;
     case WM_DESTROY:
         // Closed by the user: the program ends. The timer goes with the
         // window.

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,9 @@ struct Form1WindowOptions {
     std::wstring localeName;
     // Dots per inch to lay the window out at; 0: the display's.
     UINT dpi = 0;
+    // Whether a high-contrast scheme is on; empty: as Windows says
+    // (SPI_GETHIGHCONTRAST). Asked again whenever the settings change.
+    std::function<bool()> highContrast;
     // Called with a failed control operation. When empty, the error is
     // written to standard error and shown in a message box, and the program
     // exits with a failure.
@@ -55,13 +59,22 @@ public:
     static int controlId(std::string_view name);
     UINT dpi() const { return dpi_; }
     // A pixel length of the layout at the window's dots per inch.
-    int scaled(int pixels) const { return MulDiv(pixels, static_cast<int>(dpi_), 96); }
+    int scaled(int pixels) const { return scaledAt(pixels, dpi_); }
+    static int scaledAt(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), 96); }
     // A rectangle of the layout at the window's dots per inch, its edges
     // scaled.
-    RECT scaledRect(const layout::Rect& rect) const;
+    RECT scaledRect(const layout::Rect& rect) const { return scaledRectAt(rect, dpi_); }
+    static RECT scaledRectAt(const layout::Rect& rect, UINT dpi);
     // The width an open list of `box` needs to show its widest entry whole,
     // and never less than the box.
     int listWidthFor(HWND box) const;
+    // The colours of the labels: their ground and their text.
+    COLORREF labelGround() const { return ground_; }
+    COLORREF labelText() const { return text_; }
+    // Every font, bitmap, brush and icon the window holds now, for the tests
+    // that look for leaks.
+    std::vector<HGDIOBJ> gdiObjects() const;
+    std::vector<HICON> icons() const { return {drawing_.bigIcon, drawing_.smallIcon}; }
 
     static constexpr UINT_PTR kTimer1Id = 1;
     static constexpr int kVisibleEntries = 10;
@@ -70,17 +83,44 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // What the window draws with at one DPI: its fonts (one per style, in
+    // kFontStyles order), the logo and the icons. Frees what it holds.
+    struct Drawing {
+        std::vector<HFONT> fonts;
+        HBITMAP logo = nullptr;
+        HICON bigIcon = nullptr;
+        HICON smallIcon = nullptr;
+
+        Drawing() = default;
+        Drawing(Drawing&& other) noexcept { *this = std::move(other); }
+        Drawing& operator=(Drawing&& other) noexcept;
+        ~Drawing() { release(); }
+        void release();
+    };
+
     // The controls, the layout, the logic and the load, once the window
     // stands.
     void build();
     // Destroys the window and frees what it drew with.
     void release();
     void createControls();
-    void applyLayout();
+    // Everything the window draws with at `dpi`; throws, leaking nothing,
+    // when any of it cannot be made.
+    Drawing makeDrawing(UINT dpi) const;
+    // The controls laid out at `dpi` with `drawing`, whose predecessor is
+    // freed. The top-level window itself is not moved. Fails on nothing.
+    void layOut(UINT dpi, Drawing drawing);
+    // The client area at its place on the screen, the frame around it.
+    void placeWindow();
+    // Moved to a screen of another DPI: laid out anew, then placed where
+    // Windows suggests. One that arrives meanwhile is taken after it.
+    void changeDpi(UINT dpi, const RECT& suggested);
     HFONT fontFor(const layout::Control& entry) const;
-    void loadLogo();
     // The labels and the image: drawn on the window's own background.
     bool takesWindowColours(HWND window) const;
+    // The labels' colours from the system's scheme, and the window redrawn
+    // in them.
+    void updateColours();
     void startTimer();
     // Runs one of the logic's handlers; a failed control operation stops the
     // timer and goes to the fatal-error handler.
@@ -96,10 +136,15 @@ private:
     std::array<HWND, layout::kControls.size()> controls_{};
     HWND focus_ = nullptr;  // the control to give the focus back to
     HBRUSH background_ = nullptr;
-    std::vector<HFONT> fonts_;  // one per font style, in kFontStyles order
-    HBITMAP logo_ = nullptr;
-    HICON bigIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
+    COLORREF ground_ = 0;
+    COLORREF text_ = 0;
+    Drawing drawing_;
+    bool changingDpi_ = false;
+    struct DpiChange {
+        UINT dpi;
+        RECT suggested;
+    };
+    std::optional<DpiChange> pendingDpiChange_;
 
     std::unique_ptr<Win32ComboBox> combo1_;
     std::unique_ptr<Win32ComboBox> combo2_;

@@ -3,6 +3,7 @@
 
 #include <objbase.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <string>
@@ -31,9 +32,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
         }
         status = got < 0 ? EXIT_FAILURE : static_cast<int>(message.wParam);
     } catch (const std::exception& error) {
-        const std::string what = error.what();
-        MessageBoxW(nullptr, (L"无法打开窗口：\n" + std::wstring(what.begin(), what.end())).c_str(),
-                    L"澄溪水质查询系统", MB_OK | MB_ICONERROR);
+        std::fprintf(stderr, "chengxi-water: cannot open the window: %s\n", error.what());
+        std::fflush(stderr);
+        MessageBoxW(nullptr, L"无法打开澄溪水质查询系统的窗口。", L"澄溪水质查询系统", MB_OK | MB_ICONERROR);
         status = EXIT_FAILURE;
     }
     CoUninitialize();

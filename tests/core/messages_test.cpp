@@ -73,7 +73,7 @@ TEST(FatalMessage, EveryFaultInPlainChinese)
         ControlFault::Other,           ControlFault::CannotAddEntry,     ControlFault::NoRoomForEntry,
         ControlFault::TooManyEntries,  ControlFault::NoEntryToRemove,    ControlFault::CannotCountEntries,
         ControlFault::CannotSetText,   ControlFault::CannotSetCaption,   ControlFault::CannotFormDateTime,
-        ControlFault::CannotFormNumber,
+        ControlFault::CannotFormNumber, ControlFault::CannotRedraw,
     };
     for (const char* control : {"Combo1", "Combo2", "Combo3", "Label2", "Label8", "Label10", ""}) {
         for (ControlFault fault : faults) {
