@@ -10,7 +10,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh windows
-cmake -S . -B build-windows -G Ninja --toolchain cmake/toolchains/mingw-w64-x86_64.cmake \
+# The toolchain file counts only when a build folder is first configured;
+# given again, CMake warns that it was not used.
+toolchain=()
+[ -f build-windows/CMakeCache.txt ] || toolchain=(--toolchain cmake/toolchains/mingw-w64-x86_64.cmake)
+cmake -S . -B build-windows -G Ninja "${toolchain[@]}" \
     -DCMAKE_BUILD_TYPE=Release -DCHENGXI_BUILD_TESTS=OFF -DCHENGXI_BUILD_BENCHMARKS=OFF
 cmake --build build-windows
 echo "The program:   build-windows/app/chengxi-water.exe"

@@ -38,7 +38,9 @@ cmake --build build-sanitize
 )
 
 echo "== Run 3 of 3: the Windows program, cross-built and tested under Wine (build-windows-tests/) =="
-cmake -S . -B build-windows-tests -G Ninja --toolchain cmake/toolchains/mingw-w64-x86_64.cmake \
+windows_toolchain=()
+[ -f build-windows-tests/CMakeCache.txt ] || windows_toolchain=(--toolchain cmake/toolchains/mingw-w64-x86_64.cmake)
+cmake -S . -B build-windows-tests -G Ninja "${windows_toolchain[@]}" \
     -DCMAKE_BUILD_TYPE=Release -DCHENGXI_WARNINGS_AS_ERRORS=ON -DCHENGXI_BUILD_TESTS=ON -DCHENGXI_BUILD_BENCHMARKS=ON
 cmake --build build-windows-tests
 (
