@@ -7,13 +7,50 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/win32/form1_window.h"
 
+// RECT is Windows' own, in the global namespace, where GoogleTest looks for
+// its comparison and printing.
+inline bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+inline std::ostream& operator<<(std::ostream& out, const RECT& r)
+{
+    return out << "(" << r.left << ", " << r.top << ") " << r.right - r.left << " x " << r.bottom - r.top;
+}
+
 namespace chengxi::testing {
+
+inline std::string utf8(std::wstring_view text)
+{
+    std::string result;
+    for (wchar_t c : text) {
+        if (c < 0x80) {
+            result += static_cast<char>(c);
+        } else if (c < 0x800) {
+            result += static_cast<char>(0xC0 | (c >> 6));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            result += static_cast<char>(0xE0 | (c >> 12));
+            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return result;
+}
+
+// A rectangle by its corner and size.
+inline RECT rect(int left, int top, int width, int height)
+{
+    return RECT{left, top, left + width, top + height};
+}
 
 // 2026-12-08 18:53:07, a Tuesday.
 inline SYSTEMTIME fixedTime()

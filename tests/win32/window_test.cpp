@@ -8,43 +8,8 @@
 
 #include "tests/win32/window_support.h"
 
-// RECT is Windows' own, in the global namespace, where GoogleTest looks for
-// its comparison and printing.
-static bool operator==(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-static std::ostream& operator<<(std::ostream& out, const RECT& r)
-{
-    return out << "(" << r.left << ", " << r.top << ") " << r.right - r.left << " x " << r.bottom - r.top;
-}
-
 namespace chengxi::testing {
 namespace {
-
-std::string utf8(std::wstring_view text)
-{
-    std::string result;
-    for (wchar_t c : text) {
-        if (c < 0x80) {
-            result += static_cast<char>(c);
-        } else if (c < 0x800) {
-            result += static_cast<char>(0xC0 | (c >> 6));
-            result += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            result += static_cast<char>(0xE0 | (c >> 12));
-            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            result += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return result;
-}
-
-RECT rect(int left, int top, int width, int height)
-{
-    return RECT{left, top, left + width, top + height};
-}
 
 TEST(Win32Window, StartUpState)
 {
@@ -184,24 +149,6 @@ TEST(Win32Window, LayoutAt96Dpi)
 TEST(Win32Window, LayoutAt144DpiIsOneAndAHalfTimesAsLarge)
 {
     expectLayout(144);
-}
-
-TEST(Win32Window, MovedToAScreenOfAnotherDpiLaysItselfOutAgain)
-{
-    Window w;
-    RECT suggested = rect(262, 295, 1000, 480);
-    SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(w.form->dpi(), 144u);
-    EXPECT_EQ(w.clientRect(w.label(10)), (RECT{816, 288, 956, 338}));
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(w.label(1), WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -44);  // 29 px at 144 dpi, rounded
-    RECT window{};
-    GetWindowRect(w.hwnd(), &window);
-    EXPECT_EQ(window, suggested);
-    // And it still works.
-    w.tick();
-    EXPECT_EQ(w.items(3).size(), 16u);
 }
 
 // The font's face as the font was asked for, and the face Windows drew with.

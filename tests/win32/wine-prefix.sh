@@ -7,7 +7,8 @@
 # pass LOCPATH=LOCALE_DIR with LANG to use them. Each COPY is a copy of the
 # prefix for a program run in another user locale: Wine rewrites a prefix's
 # locale settings when LANG changes, which must not race with the programs
-# of the shared prefix.
+# of the shared prefix. A copy whose name ends in "-light-text" gets a colour
+# scheme of white text on black, as a high-contrast black scheme has.
 # No display: Wine's null graphics driver, with a 1024 × 768 desktop. The
 # window's fonts, 宋体 and 华文新魏, are mapped to AR PL UMing and UKai
 # (Debian packages fonts-arphic-uming and fonts-arphic-ukai).
@@ -17,13 +18,14 @@ export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
+reg() {
+    wine reg add "$1" /v "$2" /t "$3" /d "$4" /f </dev/null >/dev/null 2>&1
+}
+
 if [ ! -f "$prefix/.chengxi-ready" ]; then
     rm -rf "$prefix"
     mkdir -p "$prefix"
     wineboot -i </dev/null >/dev/null 2>&1
-    reg() {
-        wine reg add "$1" /v "$2" /t "$3" /d "$4" /f </dev/null >/dev/null 2>&1
-    }
     reg 'HKCU\Software\Wine\Drivers' Graphics REG_SZ null
     reg 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
     reg 'HKCU\Software\Wine\Explorer\Desktops' Default REG_SZ 1024x768
@@ -50,6 +52,20 @@ if [ $# -ge 3 ]; then
         if [ ! -f "$copy/.chengxi-ready" ]; then
             rm -rf "$copy"
             cp -a "$prefix" "$copy"
+            case "$copy" in
+            *-light-text)
+                (
+                    export WINEPREFIX="$copy"
+                    for colour in WindowText ButtonText GrayText MenuText InfoText HighlightText; do
+                        reg 'HKCU\Control Panel\Colors' "$colour" REG_SZ "255 255 255"
+                    done
+                    for colour in Window ButtonFace Menu InfoWindow Background; do
+                        reg 'HKCU\Control Panel\Colors' "$colour" REG_SZ "0 0 0"
+                    done
+                    wineserver -w
+                )
+                ;;
+            esac
         fi
     done
 fi
