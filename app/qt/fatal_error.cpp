@@ -1,13 +1,13 @@
-#include "app/gui/fatal_error.h"
+#include "app/qt/fatal_error.h"
 
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/core/fatal_message.h"
-#include "app/gui/qt_controls.h"
+#include "app/qt/qt_controls.h"
 
-namespace chengxi::gui {
+namespace chengxi::qt {
 
 std::unique_ptr<QMessageBox> makeFatalErrorBox(const ControlError& error)
 {
@@ -27,4 +27,4 @@ void reportFatalError(const ControlError& error, bool showDialog)
     std::exit(EXIT_FAILURE);
 }
 
-}  // namespace chengxi::gui
+}  // namespace chengxi::qt

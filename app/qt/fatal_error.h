@@ -7,7 +7,7 @@
 
 class QMessageBox;
 
-namespace chengxi::gui {
+namespace chengxi::qt {
 
 // The error box, not yet shown: the user's message in Chinese under the
 // product's name.
@@ -17,4 +17,4 @@ std::unique_ptr<QMessageBox> makeFatalErrorBox(const ControlError& error);
 // `showDialog` is set, and exits with a failure status.
 [[noreturn]] void reportFatalError(const ControlError& error, bool showDialog = true);
 
-}  // namespace chengxi::gui
+}  // namespace chengxi::qt

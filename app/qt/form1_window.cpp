@@ -1,4 +1,4 @@
-#include "app/gui/form1_window.h"
+#include "app/qt/form1_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,10 +12,10 @@
 
 #include "app/core/colours.h"
 #include "app/core/form1_layout.h"
-#include "app/gui/fatal_error.h"
-#include "app/gui/wide_list_combo_box.h"
+#include "app/qt/fatal_error.h"
+#include "app/qt/wide_list_combo_box.h"
 
-namespace chengxi::gui {
+namespace chengxi::qt {
 
 namespace {
 
@@ -276,4 +276,4 @@ void Form1Window::run(void (Form1::*handler)())
     }
 }
 
-}  // namespace chengxi::gui
+}  // namespace chengxi::qt

@@ -7,14 +7,14 @@
 #include <memory>
 
 #include "app/core/form1.h"
-#include "app/gui/qt_controls.h"
+#include "app/qt/qt_controls.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
 
-namespace chengxi::gui {
+namespace chengxi::qt {
 
 struct Form1WindowOptions {
     // The clock's time source.
@@ -67,4 +67,4 @@ private:
 // Maps the window's font names to the Song and Kai faces installed here.
 void installFontSubstitutions();
 
-}  // namespace chengxi::gui
+}  // namespace chengxi::qt

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/gui/form1_window.h"
+#include "app/qt/form1_window.h"
 #include "chengxi_version.h"
 
 namespace {
@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("chengxi-water"));
     QApplication::setApplicationVersion(QStringLiteral(CHENGXI_VERSION_TEXT));
 
-    chengxi::gui::Form1Window window;
+    chengxi::qt::Form1Window window;
     window.show();
     return QApplication::exec();
 }

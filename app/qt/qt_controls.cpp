@@ -1,4 +1,4 @@
-#include "app/gui/qt_controls.h"
+#include "app/qt/qt_controls.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <limits>
 
-namespace chengxi::gui {
+namespace chengxi::qt {
 
 QString toQString(std::u16string_view text)
 {
@@ -178,4 +178,4 @@ std::u16string QtLocaleServices::fixed2(double value) const
     return toU16(digits);
 }
 
-}  // namespace chengxi::gui
+}  // namespace chengxi::qt

@@ -12,7 +12,7 @@
 class QComboBox;
 class QLabel;
 
-namespace chengxi::gui {
+namespace chengxi::qt {
 
 QString toQString(std::u16string_view text);
 std::u16string toU16(const QString& text);
@@ -70,4 +70,4 @@ QString clockText(const QDateTime& when, const QLocale& locale);
 // its AM/PM text.
 QString clockTimeFormat(const QString& longTimeFormat);
 
-}  // namespace chengxi::gui
+}  // namespace chengxi::qt

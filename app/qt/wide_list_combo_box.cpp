@@ -1,4 +1,4 @@
-#include "app/gui/wide_list_combo_box.h"
+#include "app/qt/wide_list_combo_box.h"
 
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
@@ -7,7 +7,7 @@
 #include <QStyleOptionViewItem>
 #include <algorithm>
 
-namespace chengxi::gui {
+namespace chengxi::qt {
 
 int WideListComboBox::popupWidthForEntries() const
 {
@@ -40,4 +40,4 @@ void WideListComboBox::showPopup()
     QComboBox::showPopup();
 }
 
-}  // namespace chengxi::gui
+}  // namespace chengxi::qt

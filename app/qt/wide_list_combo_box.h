@@ -3,7 +3,7 @@
 
 #include <QComboBox>
 
-namespace chengxi::gui {
+namespace chengxi::qt {
 
 // QComboBox opens its list as wide as the box, so that in a narrow box long
 // names are elided, and names that differ only in the middle look alike. This
@@ -20,4 +20,4 @@ public:
     int popupWidthForEntries() const;
 };
 
-}  // namespace chengxi::gui
+}  // namespace chengxi::qt

@@ -1,7 +1,7 @@
 // The window's handlers through the control layer, on in-memory controls.
 #include <benchmark/benchmark.h>
 
-#include "bench/memory_controls.h"
+#include "bench/core/memory_controls.h"
 
 namespace chengxi::bench {
 namespace {

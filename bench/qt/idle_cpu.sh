@@ -2,7 +2,7 @@
 # CPU used by the open window while idle: starts it under Xvfb, lets it settle
 # for 2 s, then reads its user+system time over the given seconds (default 30)
 # and prints it as a share of one core.
-#   bench/idle_cpu.sh build/app/chengxi-water [seconds]
+#   bench/qt/idle_cpu.sh build/app/chengxi-water [seconds]
 set -euo pipefail
 program=${1:?usage: idle_cpu.sh PROGRAM [SECONDS]}
 seconds=${2:-30}

@@ -13,7 +13,7 @@
 #include <memory>
 #include <sys/resource.h>
 
-#include "app/gui/form1_window.h"
+#include "app/qt/form1_window.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
         QObject::connect(&probe, &QTimer::timeout, &reportAndQuit);
         probe.start();
     } else {
-        window = std::make_unique<chengxi::gui::Form1Window>();
+        window = std::make_unique<chengxi::qt::Form1Window>();
         // The window's own timer fills the district list at its first tick.
         auto* districts = window->findChild<QComboBox*>(QStringLiteral("Combo3"));
         probe.setInterval(1);

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "tests/gui/gui_support.h"
+#include "tests/qt/window_support.h"
 
 namespace chengxi::bench {
 namespace {

@@ -12,7 +12,7 @@
 #include <map>
 
 #include "app/core/form1_layout.h"
-#include "tests/gui/gui_support.h"
+#include "tests/qt/window_support.h"
 
 namespace chengxi::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <QAccessible>
 #include <QTest>
 
-#include "tests/gui/gui_support.h"
+#include "tests/qt/window_support.h"
 
 namespace chengxi::testing {
 namespace {

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QLocale>
 
-#include "app/gui/qt_controls.h"
+#include "app/qt/qt_controls.h"
 
 namespace chengxi::testing {
 namespace {
 
-using gui::QtComboBox;
+using qt::QtComboBox;
 
 class EditableCombo : public ::testing::Test {
 protected:
@@ -41,7 +41,7 @@ TEST_F(EditableCombo, TextsRoundTripCodeUnitForCodeUnit)
     combo.setText(u"");
     EXPECT_EQ(combo.Text(), u"");
     const std::u16string longText(30000, u'京');
-    box.lineEdit()->setText(gui::toQString(longText));
+    box.lineEdit()->setText(qt::toQString(longText));
     EXPECT_EQ(combo.Text(), longText);
 }
 
@@ -82,7 +82,7 @@ TEST_F(EditableCombo, TextSetAfterAFillIsTheTextThatStands)
 TEST(QtLabelTest, CaptionIsShownAsPlainText)
 {
     QLabel label;
-    gui::QtLabel caption(label);
+    qt::QtLabel caption(label);
     caption.setCaption(u"87.00mg/L");
     EXPECT_EQ(label.text(), QStringLiteral("87.00mg/L"));
 }
@@ -90,7 +90,7 @@ TEST(QtLabelTest, CaptionIsShownAsPlainText)
 TEST(QtLocale, ChlorineNumbersFollowTheDefaultLocale)
 {
     const QLocale saved;
-    gui::QtLocaleServices services;
+    qt::QtLocaleServices services;
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     EXPECT_EQ(services.fixed2(0.29), u"0.29");
     EXPECT_EQ(services.fixed2(0.2), u"0.20");
@@ -108,13 +108,13 @@ TEST(QtLocale, ChlorineNumbersFollowTheDefaultLocale)
 TEST(QtLocale, ClockShowsShortDateAndTimeWithSeconds)
 {
     const QDateTime when(QDate(2026, 12, 8), QTime(18, 53, 7));
-    EXPECT_EQ(gui::clockText(when, QLocale(QLocale::Chinese, QLocale::China)),
+    EXPECT_EQ(qt::clockText(when, QLocale(QLocale::Chinese, QLocale::China)),
               QStringLiteral("2026/12/8 18:53:07"));
-    const QString us = gui::clockText(when, QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString us = qt::clockText(when, QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_TRUE(us.contains(QStringLiteral("12/8/26"))) << us.toStdString();
     EXPECT_TRUE(us.contains(QStringLiteral("6:53:07"))) << us.toStdString();
 
-    gui::QtLocaleServices services([when] { return when; });
+    qt::QtLocaleServices services([when] { return when; });
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     EXPECT_EQ(services.dateTimeText(), u"2026/12/8 18:53:07");
@@ -140,7 +140,7 @@ TEST(QtLocale, ClockTimeFormatDropsTheZoneNameAndNothingElse)
         {"HH:mm:ss", "HH:mm:ss"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(gui::clockTimeFormat(QString::fromUtf8(c.longForm)),
+        EXPECT_EQ(qt::clockTimeFormat(QString::fromUtf8(c.longForm)),
                   QString::fromUtf8(c.clockForm))
             << c.longForm;
     }

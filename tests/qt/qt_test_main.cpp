@@ -1,4 +1,4 @@
-// The GUI tests run on Qt's offscreen platform under the Chinese locale.
+// The Qt window tests run on Qt's offscreen platform under the Chinese locale.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "tests/gui/gui_support.h"
+#include "tests/qt/window_support.h"
 
 namespace chengxi::testing {
 namespace {
@@ -126,7 +126,7 @@ constexpr bool kMemoryIsMeasurable = true;
 
 TEST(Soak, HundredThousandTicksKeepMemoryFlat)
 {
-    Window w(gui::Form1WindowOptions{});  // the real clock
+    Window w(qt::Form1WindowOptions{});  // the real clock
     w.form->show();
     auto run = [&](int ticks) {
         for (int i = 0; i < ticks; ++i) {

@@ -15,7 +15,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "tests/gui/gui_support.h"
+#include "tests/qt/window_support.h"
 #include "tests/model/model_runner.h"
 #include "tests/model/reference_model.h"
 #include "tests/model/window_run.h"
@@ -81,9 +81,9 @@ public:
     }
 
 private:
-    static gui::Form1WindowOptions options(const std::shared_ptr<QString>& fatalError)
+    static qt::Form1WindowOptions options(const std::shared_ptr<QString>& fatalError)
     {
-        gui::Form1WindowOptions options = testing::Window::fixedClock();
+        qt::Form1WindowOptions options = testing::Window::fixedClock();
         options.onFatalError = [fatalError](const ControlError& error) {
             *fatalError = QString::fromStdString(error.what());
         };

@@ -13,7 +13,7 @@
 #include <memory>
 #include <ostream>
 
-#include "app/gui/form1_window.h"
+#include "app/qt/form1_window.h"
 
 // Colours in failure messages as #aarrggbb. Declared here, where every test
 // sees it, so that all of them print colours alike.
@@ -26,14 +26,14 @@ namespace chengxi::testing {
 
 // The window with its widgets found by object name, the clock fixed.
 struct Window {
-    explicit Window(gui::Form1WindowOptions options = fixedClock())
-        : form(std::make_unique<gui::Form1Window>(std::move(options)))
+    explicit Window(qt::Form1WindowOptions options = fixedClock())
+        : form(std::make_unique<qt::Form1Window>(std::move(options)))
     {
     }
 
-    static gui::Form1WindowOptions fixedClock()
+    static qt::Form1WindowOptions fixedClock()
     {
-        gui::Form1WindowOptions options;
+        qt::Form1WindowOptions options;
         options.now = [] { return QDateTime(QDate(2026, 12, 8), QTime(18, 53, 7)); };
         return options;
     }
@@ -61,7 +61,7 @@ struct Window {
         return result;
     }
 
-    std::unique_ptr<gui::Form1Window> form;
+    std::unique_ptr<qt::Form1Window> form;
 };
 
 // Key presses carrying text, as an input method delivers Chinese characters.

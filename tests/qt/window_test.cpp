@@ -9,8 +9,8 @@
 #include <QTest>
 #include <optional>
 
-#include "app/gui/fatal_error.h"
-#include "tests/gui/gui_support.h"
+#include "app/qt/fatal_error.h"
+#include "tests/qt/window_support.h"
 
 namespace chengxi::testing {
 namespace {
@@ -299,7 +299,7 @@ TEST(Window, TabOrderAndInitialFocus)
 TEST(Window, FailedControlOperationIsReportedInChineseAndStopsTheTimer)
 {
     std::optional<ControlError> reported;
-    gui::Form1WindowOptions options = Window::fixedClock();
+    qt::Form1WindowOptions options = Window::fixedClock();
     options.onFatalError = [&](const ControlError& error) { reported = error; };
     Window w(std::move(options));
     w.tick();
@@ -314,7 +314,7 @@ TEST(Window, FailedControlOperationIsReportedInChineseAndStopsTheTimer)
     EXPECT_NE(std::string(reported->what()).find("Combo3"), std::string::npos) << reported->what();
 
     // The box the user would read, built but not shown.
-    const std::unique_ptr<QMessageBox> box = gui::makeFatalErrorBox(*reported);
+    const std::unique_ptr<QMessageBox> box = qt::makeFatalErrorBox(*reported);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("澄溪水质查询系统"));
     EXPECT_EQ(box->icon(), QMessageBox::Critical);
     EXPECT_TRUE(box->text().contains(QStringLiteral("县级列表中的条目多于它能计数的 32767 项。")))
@@ -327,7 +327,7 @@ TEST(WindowDeathTest, FatalErrorPrintsTheTechnicalSentenceAndExitsWithFailure)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const ControlError error(ControlFault::NoEntryToRemove, "Combo3", "Combo3: no entry to remove");
-    EXPECT_EXIT(gui::reportFatalError(error, false), ::testing::ExitedWithCode(1),
+    EXPECT_EXIT(qt::reportFatalError(error, false), ::testing::ExitedWithCode(1),
                 "chengxi-water: run-time error: Combo3: no entry to remove");
 }
 
