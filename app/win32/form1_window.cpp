@@ -202,11 +202,8 @@ void Form1Window::release()
         // Destroyed by its owner rather than closed by the user: the program
         // goes on.
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        if (HWND image = control("Image1"); image != nullptr) {
-            const auto handedBack = reinterpret_cast<HBITMAP>(SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, 0));
-            if (handedBack != nullptr && handedBack != drawing_.logo) {
-                DeleteObject(handedBack);
-            }
+        if (control("Image1") != nullptr) {
+            showLogo(nullptr, drawing_.logo);
         }
         DestroyWindow(hwnd_);
     }
@@ -403,16 +400,21 @@ void Form1Window::layOut(UINT dpi, Drawing drawing)
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    // With visual styles a STATIC shows its own copy of a bitmap with an
-    // alpha channel, and hands that copy back here: it is the window's to
-    // delete. The bitmap it was given goes with the previous drawing.
-    const auto handedBack = reinterpret_cast<HBITMAP>(
-        SendMessageW(control("Image1"), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(drawing_.logo)));
-    if (handedBack != nullptr && handedBack != drawing.logo && handedBack != drawing_.logo) {
-        DeleteObject(handedBack);
-    }
+    showLogo(drawing_.logo, drawing.logo);
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(drawing_.bigIcon));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(drawing_.smallIcon));
+}
+
+void Form1Window::showLogo(HBITMAP logo, HBITMAP shown)
+{
+    // With visual styles a STATIC shows its own copy of a bitmap with an
+    // alpha channel, and hands that copy back here: it is the window's to
+    // delete. The bitmap it was given, `shown`, goes with its drawing.
+    const auto handedBack = reinterpret_cast<HBITMAP>(
+        SendMessageW(control("Image1"), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo)));
+    if (handedBack != nullptr && handedBack != shown) {
+        DeleteObject(handedBack);
+    }
 }
 
 void Form1Window::placeWindow()

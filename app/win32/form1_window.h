@@ -110,6 +110,9 @@ private:
     // The controls laid out at `dpi` with `drawing`, whose predecessor is
     // freed. The top-level window itself is not moved. Fails on nothing.
     void layOut(UINT dpi, Drawing drawing);
+    // Shows `logo` in Image1 in place of `shown`, the bitmap the window gave
+    // it before, whose owner frees it.
+    void showLogo(HBITMAP logo, HBITMAP shown);
     // The client area at its place on the screen, the frame around it.
     void placeWindow();
     // Moved to a screen of another DPI: laid out anew, then placed where

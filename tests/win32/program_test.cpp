@@ -15,6 +15,7 @@
 
 #include "app/win32/form1_window.h"
 #include "app/win32/win32_controls.h"
+#include "tests/win32/window_support.h"
 
 namespace chengxi::testing {
 
@@ -352,19 +353,6 @@ private:
     HWND window_ = nullptr;
 };
 
-template <typename Done>
-bool waitFor(Done done, DWORD milliseconds)
-{
-    const ULONGLONG until = GetTickCount64() + milliseconds;
-    while (!done()) {
-        if (GetTickCount64() > until) {
-            return false;
-        }
-        Sleep(5);
-    }
-    return true;
-}
-
 TEST(Win32Program, RunsAndAnswersFromAnotherProcess)
 {
     RunningProgram program;
@@ -373,7 +361,7 @@ TEST(Win32Program, RunsAndAnswersFromAnotherProcess)
     EXPECT_EQ(win32::windowText(program.window()), L"欢迎使用澄溪水质查询系统");
 
     // The first tick completes the selection.
-    ASSERT_TRUE(waitFor([&] { return program.count("Combo3") == 16; }, 5000));
+    ASSERT_TRUE(pumpUntil([&] { return program.count("Combo3") == 16; }, 5000));
     EXPECT_EQ(program.count("Combo1"), 31);
     EXPECT_NE(program.text("Label2"), L"Label2");
 
@@ -381,7 +369,7 @@ TEST(Win32Program, RunsAndAnswersFromAnotherProcess)
     HWND edit = GetWindow(program.control("Combo1"), GW_CHILD);
     ASSERT_NE(edit, nullptr);
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"安徽"));
-    ASSERT_TRUE(waitFor([&] { return program.text("Combo3") == L"枞阳县" && program.count("Combo3") == 11; }, 5000));
+    ASSERT_TRUE(pumpUntil([&] { return program.text("Combo3") == L"枞阳县" && program.count("Combo3") == 11; }, 5000));
     EXPECT_EQ(program.text("Combo2"), L"安庆");
     SendMessageW(program.control("Command1"), BM_CLICK, 0, 0);
     EXPECT_EQ(program.text("Label8"), L"146");
@@ -390,17 +378,6 @@ TEST(Win32Program, RunsAndAnswersFromAnotherProcess)
     // Closing the window ends the program, successfully.
     PostMessageW(program.window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(10000), 0);
-}
-
-
-std::string utf8(std::wstring_view text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(std::max(size, 0)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                        nullptr);
-    return result;
 }
 
 // The dialog boxes (window class #32770) of the given process.
@@ -434,10 +411,10 @@ TEST(Win32Program, FailedControlOperationIsShownAndEndsTheProgram)
 {
     RunningProgram program;
     ASSERT_NE(program.window(), nullptr) << "no window of the program";
-    ASSERT_TRUE(waitFor([&] { return program.count("Combo3") == 16; }, 5000)) << "no first tick";
+    ASSERT_TRUE(pumpUntil([&] { return program.count("Combo3") == 16; }, 5000)) << "no first tick";
     // The clock runs: it shows the seconds.
     const std::wstring started = program.text("Label2");
-    ASSERT_TRUE(waitFor([&] { return program.text("Label2") != started; }, 2000)) << "the clock stands still";
+    ASSERT_TRUE(pumpUntil([&] { return program.text("Label2") != started; }, 2000)) << "the clock stands still";
 
     // Past the 16-bit count: a few seconds under Wine, where each message
     // crosses to the program and back.
@@ -450,7 +427,7 @@ TEST(Win32Program, FailedControlOperationIsShownAndEndsTheProgram)
     ASSERT_NE(cityEdit, nullptr);
     SendMessageW(cityEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"上海"));
 
-    ASSERT_TRUE(waitFor([&] { return !dialogsOf(program.processId()).empty(); }, 5000)) << "no message box";
+    ASSERT_TRUE(pumpUntil([&] { return !dialogsOf(program.processId()).empty(); }, 5000)) << "no message box";
     HWND box = dialogsOf(program.processId()).front();
     EXPECT_EQ(GetWindow(box, GW_OWNER), program.window());
     EXPECT_EQ(win32::windowText(box), L"澄溪水质查询系统");

@@ -28,21 +28,14 @@ inline std::ostream& operator<<(std::ostream& out, const RECT& r)
 
 namespace chengxi::testing {
 
+// UTF-8, for GoogleTest's messages.
 inline std::string utf8(std::wstring_view text)
 {
-    std::string result;
-    for (wchar_t c : text) {
-        if (c < 0x80) {
-            result += static_cast<char>(c);
-        } else if (c < 0x800) {
-            result += static_cast<char>(0xC0 | (c >> 6));
-            result += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            result += static_cast<char>(0xE0 | (c >> 12));
-            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            result += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
+                        nullptr);
     return result;
 }
 
