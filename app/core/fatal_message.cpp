@@ -20,12 +20,6 @@ std::u16string controlDisplayName(const std::string& control)
     if (control.empty()) {
         return u"区域设置";
     }
-    // A combo box is named by the level caption above it.
-    for (const layout::Control& entry : layout::kControls) {
-        if (entry.captionOf != nullptr && control == entry.captionOf) {
-            return std::u16string(entry.text) + u"列表";
-        }
-    }
     if (control == "Label2") {
         return u"时钟";
     }
@@ -34,6 +28,12 @@ std::u16string controlDisplayName(const std::string& control)
     }
     if (control == "Label10") {
         return u"余氯值";
+    }
+    // A combo box is named by the level caption above it.
+    for (const layout::Control& entry : layout::kControls) {
+        if (entry.captionOf != nullptr && control == entry.captionOf) {
+            return std::u16string(entry.text) + u"列表";
+        }
     }
     return u"控件 " + ascii(control);
 }

@@ -44,7 +44,8 @@ struct Control {
     std::u16string_view text;
     // Null: the window's font.
     const FontStyle* font;
-    // A level caption: the combo box it names, for assistive technology.
+    // A caption: the control it names for assistive technology (a level
+    // caption its combo box, a figure's caption the figure).
     const char* captionOf;
 };
 
@@ -74,13 +75,48 @@ inline constexpr std::array kControls{
     Control{"Label6", Kind::Label, {349, 152, 65, 20}, u"县级", nullptr, "Combo3"},
     Control{"Combo2", Kind::ComboBox, {240, 176, 65, 20}, u"北京", nullptr, nullptr},
     Control{"Combo3", Kind::ComboBox, {336, 176, 65, 20}, u"昌平区", nullptr, nullptr},
-    Control{"Label7", Kind::Label, {544, 49, 93, 33}, u"TDS值：", &kFigureFont, nullptr},
+    Control{"Label7", Kind::Label, {544, 49, 93, 33}, u"TDS值：", &kFigureFont, "Label8"},
     Control{"Label8", Kind::Label, {544, 97, 93, 33}, u"", &kFigureFont, nullptr},
-    Control{"Label9", Kind::Label, {544, 144, 93, 33}, u"余氯值：", &kFigureFont, nullptr},
+    Control{"Label9", Kind::Label, {544, 144, 93, 33}, u"余氯值：", &kFigureFont, "Label10"},
     Control{"Label10", Kind::Label, {544, 192, 93, 33}, u"", &kFigureFont, nullptr},
     // The logo, shown at its natural size.
     Control{"Image1", Kind::Image, {32, 8, 94, 72}, u"", nullptr, nullptr},
 };
+
+// The logo as drawn for one scale of the screen: the picture at 100 % and
+// sharper drawings of the same emblem for larger scales, each the size of
+// Image1's place at that scale (its edges scaled and rounded, as a window
+// at that many dots per inch lays it out).
+struct LogoDrawing {
+    int percent;
+    // The file in assets/, and the name of the Windows resource.
+    const char* file;
+    const char* resource;
+    int width;
+    int height;
+};
+inline constexpr std::array kLogoDrawings{
+    LogoDrawing{100, "logo.jpg", "LOGO", 94, 72},
+    LogoDrawing{125, "logo-125.png", "LOGO_125", 118, 90},
+    LogoDrawing{150, "logo-150.png", "LOGO_150", 141, 108},
+    LogoDrawing{200, "logo-200.png", "LOGO_200", 188, 144},
+    LogoDrawing{300, "logo-300.png", "LOGO_300", 282, 216},
+};
+
+// The drawing to show at `scale` (1.0 at 96 dots per inch): the one made for
+// the smallest scale at or above it, so that a picture is only ever scaled
+// down; beyond the largest, the largest.
+constexpr const LogoDrawing& logoDrawingFor(double scale)
+{
+    for (const LogoDrawing& drawing : kLogoDrawings) {
+        // A hundredth of a percent for the rounding of a ratio such as
+        // 120 / 96.
+        if (scale * 100.0 <= drawing.percent + 0.01) {
+            return drawing;
+        }
+    }
+    return kLogoDrawings.back();
+}
 
 // The controls that take the focus, in the order Tab visits them; the first
 // has the focus when the window opens.

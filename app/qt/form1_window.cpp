@@ -182,11 +182,11 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
         }
     }
     applyColours();
-    // The level captions label their boxes for screen readers. Their texts
-    // carry no mnemonic, so nothing shows of it.
+    // The captions label their boxes and figures for screen readers. Their
+    // texts carry no mnemonic, so nothing shows of it.
     for (const layout::Control& entry : layout::kControls) {
         if (entry.captionOf != nullptr) {
-            findChild<QLabel*>(name(entry.name))->setBuddy(findChild<QComboBox*>(name(entry.captionOf)));
+            findChild<QLabel*>(name(entry.name))->setBuddy(findChild<QWidget*>(name(entry.captionOf)));
         }
     }
     Combo1 = findChild<QComboBox*>(QStringLiteral("Combo1"));

@@ -311,19 +311,17 @@ void Form1Window::createControls()
     };
 
     // Z-order is creation order. The focus-taking controls stand in the
-    // keyboard order, and each level caption just before its box, where
-    // Windows takes a control's accessible name from.
+    // keyboard order, and each caption just before the box or figure it
+    // names, where Windows takes a control's accessible name from.
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         const layout::Control& entry = layout::kControls[i];
         if (entry.captionOf != nullptr) {
             continue;
         }
-        if (entry.kind == Kind::ComboBox) {
-            for (std::size_t j = 0; j < layout::kControls.size(); ++j) {
-                const char* of = layout::kControls[j].captionOf;
-                if (of != nullptr && std::string_view(of) == entry.name) {
-                    create(j);
-                }
+        for (std::size_t j = 0; j < layout::kControls.size(); ++j) {
+            const char* of = layout::kControls[j].captionOf;
+            if (of != nullptr && std::string_view(of) == entry.name) {
+                create(j);
             }
         }
         create(i);

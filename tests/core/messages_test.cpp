@@ -1,12 +1,15 @@
-// What the user reads: the labels' text colour on the window's ground, and
-// the message of a failed control operation.
+// What the user reads and sees: the labels' text colour on the window's
+// ground, the message of a failed control operation, and the logo's drawing
+// for the screen's scale.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "app/core/colours.h"
 #include "app/core/fatal_message.h"
+#include "app/core/form1_layout.h"
 
 namespace chengxi {
 namespace {
@@ -49,6 +52,32 @@ TEST(LabelColours, SchemeTextKeptWhereItReadsElseBlack)
     EXPECT_GE(colours::contrastRatio({edge, edge, edge}, layout::kBackground), colours::kMinimumContrast);
     const auto next = static_cast<std::uint8_t>(lightestReadable + 1);
     EXPECT_LT(colours::contrastRatio({next, next, next}, layout::kBackground), colours::kMinimumContrast);
+}
+
+TEST(LogoDrawings, EachFillsImage1AtItsScaleAndNoneIsScaledUp)
+{
+    // A pixel edge at `percent`, rounded half up as a window at that many
+    // dots per inch places it.
+    const auto edge = [](int pixels, int percent) { return (pixels * percent + 50) / 100; };
+    const layout::Rect place = layout::find("Image1")->rect;
+    int previous = 0;
+    for (const layout::LogoDrawing& drawing : layout::kLogoDrawings) {
+        SCOPED_TRACE(drawing.file);
+        EXPECT_GT(drawing.percent, previous);
+        previous = drawing.percent;
+        EXPECT_EQ(drawing.width, edge(place.left + place.width, drawing.percent) - edge(place.left, drawing.percent));
+        EXPECT_EQ(drawing.height, edge(place.top + place.height, drawing.percent) - edge(place.top, drawing.percent));
+    }
+    EXPECT_EQ(layout::kLogoDrawings.front().width, place.width);
+    EXPECT_EQ(layout::kLogoDrawings.front().height, place.height);
+
+    const std::pair<double, int> choices[] = {
+        {0.5, 100}, {1.0, 100}, {1.01, 125}, {120 / 96.0, 125}, {144 / 96.0, 150},
+        {1.75, 200}, {2.0, 200},  {2.5, 300},  {3.0, 300},         {4.0, 300},
+    };
+    for (const auto& [scale, percent] : choices) {
+        EXPECT_EQ(layout::logoDrawingFor(scale).percent, percent) << "at scale " << scale;
+    }
 }
 
 TEST(FatalMessage, NamesTheControlAsTheWindowShowsIt)

@@ -133,33 +133,36 @@ TEST(SetText, ShowsFromItsStartUnlessTheUserIsTypingThere)
     EXPECT_EQ(province->cursorPosition(), 1);
 }
 
-TEST(ScreenReader, EachBoxIsLabelledByItsCaption)
+TEST(ScreenReader, EachBoxAndFigureIsLabelledByItsCaption)
 {
     Window w;
     const struct {
-        int combo;
+        QWidget* named;
         int label;
         const char* caption;
-    } levels[] = {{1, 4, "省级"}, {2, 5, "地级"}, {3, 6, "县级"}};
-    for (const auto& level : levels) {
-        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(w.combo(level.combo));
-        ASSERT_NE(box, nullptr);
-        const auto labels = box->relations(QAccessible::Label);
-        ASSERT_EQ(labels.size(), 1) << level.caption;
-        EXPECT_EQ(labels.front().first->object(), w.label(level.label)) << level.caption;
-        EXPECT_EQ(labels.front().first->text(QAccessible::Name), QString::fromUtf8(level.caption));
+    } captions[] = {{w.combo(1), 4, "省级"},   {w.combo(2), 5, "地级"},    {w.combo(3), 6, "县级"},
+                    {w.label(8), 7, "TDS值："}, {w.label(10), 9, "余氯值："}};
+    for (const auto& caption : captions) {
+        QAccessibleInterface* named = QAccessible::queryAccessibleInterface(caption.named);
+        ASSERT_NE(named, nullptr);
+        const auto labels = named->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << caption.caption;
+        EXPECT_EQ(labels.front().first->object(), w.label(caption.label)) << caption.caption;
+        EXPECT_EQ(labels.front().first->text(QAccessible::Name), QString::fromUtf8(caption.caption));
     }
-    // Every label keeps its own text as its name; the figures are blank until
-    // the first query.
+    // Every label keeps its own text as its name; a figure, blank until the
+    // first query, is named by its caption meanwhile.
+    w.tick();
+    w.button()->click();
     for (int n = 1; n <= 10; ++n) {
         QAccessibleInterface* label = QAccessible::queryAccessibleInterface(w.label(n));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(QAccessible::Name), w.label(n)->text()) << n;
     }
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(w.label(8))->text(QAccessible::Name).isEmpty());
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(w.label(10))->text(QAccessible::Name).isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.label(8))->text(QAccessible::Name), QStringLiteral("263"));
     // Nothing shows of it.
     EXPECT_EQ(w.label(4)->text(), QStringLiteral("省级"));
+    EXPECT_EQ(w.label(7)->text(), QStringLiteral("TDS值："));
 }
 
 TEST(Locale, FiguresAndClockInTheUsersLocale)

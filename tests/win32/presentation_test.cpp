@@ -133,20 +133,21 @@ TEST(Win32SetText, ShowsFromItsStartUnlessTheUserIsTypingThere)
     }
 }
 
-TEST(Win32ScreenReader, EachBoxIsNamedByTheCaptionJustBeforeIt)
+TEST(Win32ScreenReader, EachBoxAndFigureIsNamedByTheCaptionJustBeforeIt)
 {
-    // Windows names a control without a text of its own after the static
-    // text that stands just before it in z-order.
+    // Windows names a control after the static text that stands just before
+    // it in z-order: a combo box, and a figure read with its caption.
     Window w;
     const struct {
-        int combo;
+        HWND named;
         int label;
         const wchar_t* caption;
-    } levels[] = {{1, 4, L"省级"}, {2, 5, L"地级"}, {3, 6, L"县级"}};
-    for (const auto& level : levels) {
-        HWND before = GetWindow(w.combo(level.combo), GW_HWNDPREV);
-        EXPECT_EQ(before, w.label(level.label)) << level.combo;
-        EXPECT_EQ(w.text(before), level.caption) << level.combo;
+    } captions[] = {{w.combo(1), 4, L"省级"},   {w.combo(2), 5, L"地级"},    {w.combo(3), 6, L"县级"},
+                    {w.label(8), 7, L"TDS值："}, {w.label(10), 9, L"余氯值："}};
+    for (const auto& caption : captions) {
+        HWND before = GetWindow(caption.named, GW_HWNDPREV);
+        EXPECT_EQ(before, w.label(caption.label)) << caption.label;
+        EXPECT_EQ(w.text(before), caption.caption) << caption.label;
     }
     // The keyboard order is the z-order of the controls that take the focus.
     std::vector<HWND> stops;
