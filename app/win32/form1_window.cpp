@@ -10,7 +10,6 @@
 
 #include "app/core/colours.h"
 #include "app/core/fatal_message.h"
-#include "app/win32/picture.h"
 
 namespace chengxi::win32 {
 
@@ -22,17 +21,6 @@ constexpr wchar_t kClassName[] = L"ChengxiWaterForm1";
 constexpr int kFirstControlId = 1000;  // clear of IDOK and IDCANCEL
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
-
-// Every font style of the layout, in the order of the window's font list.
-constexpr const layout::FontStyle* kFontStyles[] = {
-    &layout::kWindowFont, &layout::kBannerFont, &layout::kClockFont,
-    &layout::kMakerFont,  &layout::kButtonFont, &layout::kFigureFont,
-};
-
-COLORREF backgroundColour()
-{
-    return RGB(layout::kBackground.red, layout::kBackground.green, layout::kBackground.blue);
-}
 
 [[noreturn]] void failCreating(const char* what)
 {
@@ -74,16 +62,6 @@ UINT displayDpi(HWND window)
     return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 
-// A system metric (icon sizes, borders, scroll bars) at `dpi`, where the
-// window may stand on a screen of a scale other than the system's; the
-// system's metric where Windows cannot tell it for another DPI.
-int systemMetric(int index, UINT dpi)
-{
-    using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
-    static const auto forDpi = user32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
-    return forDpi != nullptr ? forDpi(index, dpi) : GetSystemMetrics(index);
-}
-
 // `rect`, a client area, grown by the window's frame at `dpi`.
 void addFrame(RECT& rect, UINT dpi)
 {
@@ -92,6 +70,14 @@ void addFrame(RECT& rect, UINT dpi)
     if (forDpi == nullptr || !forDpi(&rect, kWindowStyle, FALSE, kWindowExStyle, dpi)) {
         AdjustWindowRectEx(&rect, kWindowStyle, FALSE, kWindowExStyle);
     }
+}
+
+// `frame` moved, not resized, just enough to lie inside `area` where it
+// does not; its left and top edges win where it is larger.
+void moveInside(RECT& frame, const RECT& area)
+{
+    OffsetRect(&frame, std::min(0L, area.right - frame.right), std::min(0L, area.bottom - frame.bottom));
+    OffsetRect(&frame, std::max(0L, area.left - frame.left), std::max(0L, area.top - frame.top));
 }
 
 bool systemHighContrast()
@@ -121,18 +107,6 @@ void registerWindowClass(WNDPROC procedure)
     registered = true;
 }
 
-// The program's icon at `size` pixels: the image of that size where the
-// icon has one, else the nearest scaled.
-HICON loadIcon(int size)
-{
-    auto* icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-    if (icon == nullptr) {
-        failCreating("the icon");
-    }
-    return icon;
-}
-
 }  // namespace
 
 void initialiseControls()
@@ -142,6 +116,9 @@ void initialiseControls()
     controls.dwICC = ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
 }
+
+// ---------------------------------------------------------------------------
+// Making and destroying the window
 
 Form1Window::Form1Window(Options options) : options_(std::move(options))
 {
@@ -162,7 +139,7 @@ Form1Window::Form1Window(Options options) : options_(std::move(options))
         startTimer();
         build();
     } catch (...) {
-        release();
+        destroy();
         throw;
     }
 }
@@ -172,7 +149,7 @@ void Form1Window::build()
     const UINT dpi = options_.dpi != 0 ? options_.dpi : displayDpi(hwnd_);
     updateColours();
     createControls();
-    layOut(dpi, makeDrawing(dpi));
+    layOut(dpi, Drawing(dpi));
     placeWindow();
 
     auto box = [this](const char* name) { return std::make_unique<Win32ComboBox>(control(name), name); };
@@ -193,85 +170,24 @@ void Form1Window::build()
 
 Form1Window::~Form1Window()
 {
-    release();
+    destroy();
 }
 
-void Form1Window::release()
+void Form1Window::destroy()
 {
     if (hwnd_ != nullptr && IsWindow(hwnd_)) {
         // Destroyed by its owner rather than closed by the user: the program
         // goes on.
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         if (control("Image1") != nullptr) {
-            showLogo(nullptr, drawing_.logo);
+            showLogo(nullptr, drawing_.logo());
         }
         DestroyWindow(hwnd_);
     }
-    drawing_.release();
+    drawing_ = Drawing();
     if (background_ != nullptr) {
         DeleteObject(background_);
     }
-}
-
-Form1Window::Drawing& Form1Window::Drawing::operator=(Drawing&& other) noexcept
-{
-    if (this != &other) {
-        release();
-        fonts = std::move(other.fonts);
-        other.fonts.clear();
-        logo = std::exchange(other.logo, nullptr);
-        bigIcon = std::exchange(other.bigIcon, nullptr);
-        smallIcon = std::exchange(other.smallIcon, nullptr);
-    }
-    return *this;
-}
-
-void Form1Window::Drawing::release()
-{
-    for (HFONT font : fonts) {
-        DeleteObject(font);
-    }
-    fonts.clear();
-    if (logo != nullptr) {
-        DeleteObject(std::exchange(logo, nullptr));
-    }
-    for (HICON* icon : {&bigIcon, &smallIcon}) {
-        if (*icon != nullptr) {
-            DestroyIcon(std::exchange(*icon, nullptr));
-        }
-    }
-}
-
-std::vector<HGDIOBJ> Form1Window::gdiObjects() const
-{
-    std::vector<HGDIOBJ> objects(drawing_.fonts.begin(), drawing_.fonts.end());
-    objects.push_back(drawing_.logo);
-    objects.push_back(background_);
-    return objects;
-}
-
-void Form1Window::show(int showCommand)
-{
-    ShowWindow(hwnd_, showCommand);
-    UpdateWindow(hwnd_);
-    SetFocus(focus_);
-}
-
-bool Form1Window::translateDialogMessage(MSG& message)
-{
-    return IsWindow(hwnd_) && IsDialogMessageW(hwnd_, &message);
-}
-
-HWND Form1Window::control(std::string_view name) const
-{
-    const std::size_t index = indexOf(name);
-    return index < controls_.size() ? controls_[index] : nullptr;
-}
-
-int Form1Window::controlId(std::string_view name)
-{
-    const std::size_t index = indexOf(name);
-    return index < layout::kControls.size() ? kFirstControlId + static_cast<int>(index) : 0;
 }
 
 void Form1Window::createControls()
@@ -335,34 +251,39 @@ void Form1Window::createControls()
     }
 }
 
-HFONT Form1Window::fontFor(const layout::Control& entry) const
+std::vector<HGDIOBJ> Form1Window::gdiObjects() const
 {
-    const layout::FontStyle* style = entry.font != nullptr ? entry.font : &layout::kWindowFont;
-    const auto found = std::find(std::begin(kFontStyles), std::end(kFontStyles), style);
-    return drawing_.fonts[static_cast<std::size_t>(found - std::begin(kFontStyles))];
+    std::vector<HGDIOBJ> objects = drawing_.gdiObjects();
+    objects.push_back(background_);
+    return objects;
 }
 
-// The layout's pixels are at 96 dpi.
-Form1Window::Drawing Form1Window::makeDrawing(UINT dpi) const
+void Form1Window::show(int showCommand)
 {
-    Drawing drawing;
-    for (const layout::FontStyle* style : kFontStyles) {
-        HFONT font = CreateFontW(-scaledAt(style->pixelHeight, dpi), 0, 0, 0, layout::kFontWeight, FALSE, FALSE,
-                                 FALSE, layout::kFontCharSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                 CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(style->face).c_str());
-        if (font == nullptr) {
-            failCreating("a font");
-        }
-        drawing.fonts.push_back(font);
-    }
-    const RECT place = scaledRectAt(layout::kControls[indexOf("Image1")].rect, dpi);
-    drawing.logo = loadPictureResource(GetModuleHandleW(nullptr), L"LOGO", static_cast<UINT>(place.right - place.left),
-                                       static_cast<UINT>(place.bottom - place.top));
-    // The title bar's and the task bar's sizes on this screen.
-    drawing.bigIcon = loadIcon(systemMetric(SM_CXICON, dpi));
-    drawing.smallIcon = loadIcon(systemMetric(SM_CXSMICON, dpi));
-    return drawing;
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+    SetFocus(focus_);
 }
+
+bool Form1Window::translateDialogMessage(MSG& message)
+{
+    return IsWindow(hwnd_) && IsDialogMessageW(hwnd_, &message);
+}
+
+HWND Form1Window::control(std::string_view name) const
+{
+    const std::size_t index = indexOf(name);
+    return index < controls_.size() ? controls_[index] : nullptr;
+}
+
+int Form1Window::controlId(std::string_view name)
+{
+    const std::size_t index = indexOf(name);
+    return index < layout::kControls.size() ? kFirstControlId + static_cast<int>(index) : 0;
+}
+
+// ---------------------------------------------------------------------------
+// Layout, place and colours
 
 void Form1Window::layOut(UINT dpi, Drawing drawing)
 {
@@ -371,36 +292,27 @@ void Form1Window::layOut(UINT dpi, Drawing drawing)
     // control uses it any more.
     std::swap(drawing_, drawing);
 
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(drawing_.fonts.front()), FALSE);
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         const layout::Control& entry = layout::kControls[i];
         HWND window = controls_[i];
         if (entry.kind != Kind::Image) {
-            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(entry)), TRUE);
+            const layout::FontStyle* style = entry.font != nullptr ? entry.font : &layout::kWindowFont;
+            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(drawing_.font(style)), TRUE);
         }
-        // Edges scaled rather than sizes, so that neighbours stay as far
-        // apart as they are in the table.
-        const RECT place = scaledRect(entry.rect);
-        int height = place.bottom - place.top;
         if (entry.kind == Kind::ComboBox) {
-            // The edit field's height follows the font; the rest of the
-            // window's height is the open list's, room for kVisibleEntries.
-            // With visual styles the open list shows at most this many
-            // entries whatever the window's height.
+            // An open list shows this many entries, scrolling through more,
+            // whatever the box's height; its edit field's height follows
+            // the font.
             SendMessageW(window, CB_SETMINVISIBLE, kVisibleEntries, 0);
-            RECT closed{};
-            GetWindowRect(window, &closed);
-            const auto entryHeight = SendMessageW(window, CB_GETITEMHEIGHT, 0, 0);
-            height = static_cast<int>(closed.bottom - closed.top) +
-                     static_cast<int>(entryHeight) * kVisibleEntries + 2 * systemMetric(SM_CYBORDER, dpi);
         }
-        SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, height,
+        const RECT place = scaledRect(entry.rect);
+        SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    showLogo(drawing_.logo, drawing.logo);
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(drawing_.bigIcon));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(drawing_.smallIcon));
+    showLogo(drawing_.logo(), drawing.logo());
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(drawing_.bigIcon()));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(drawing_.smallIcon()));
 }
 
 void Form1Window::showLogo(HBITMAP logo, HBITMAP shown)
@@ -420,6 +332,11 @@ void Form1Window::placeWindow()
     RECT frame = scaledRect(layout::kClientArea);
     // The frame at the screen's own scale, whatever the layout's.
     addFrame(frame, displayDpi(hwnd_));
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    if (GetMonitorInfoW(MonitorFromPoint(POINT{frame.left, frame.top}, MONITOR_DEFAULTTONEAREST), &screen)) {
+        moveInside(frame, screen.rcWork);
+    }
     SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -442,7 +359,13 @@ void Form1Window::changeDpi(UINT dpi, const RECT& suggested)
     while (pendingDpiChange_) {
         const DpiChange change = *pendingDpiChange_;
         pendingDpiChange_.reset();
-        layOut(change.dpi, makeDrawing(change.dpi));
+        Drawing drawing;
+        try {
+            drawing = Drawing(change.dpi);
+        } catch (const std::exception& error) {
+            throw ControlError(ControlFault::CannotRedraw, {}, error.what());
+        }
+        layOut(change.dpi, std::move(drawing));
         // Where Windows suggests, and nowhere else: a move elsewhere could
         // take the window to another screen again. A newer change, come
         // meanwhile, brings its own place.
@@ -452,16 +375,6 @@ void Form1Window::changeDpi(UINT dpi, const RECT& suggested)
                          change.suggested.bottom - change.suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
-}
-
-bool Form1Window::takesWindowColours(HWND window) const
-{
-    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-        if (controls_[i] == window) {
-            return layout::kControls[i].kind == Kind::Label || layout::kControls[i].kind == Kind::Image;
-        }
-    }
-    return false;
 }
 
 void Form1Window::updateColours()
@@ -474,7 +387,7 @@ void Form1Window::updateColours()
         ground_ = GetSysColor(COLOR_WINDOW);
         text_ = GetSysColor(COLOR_WINDOWTEXT);
     } else {
-        ground_ = backgroundColour();
+        ground_ = RGB(layout::kBackground.red, layout::kBackground.green, layout::kBackground.blue);
         const COLORREF scheme = GetSysColor(COLOR_WINDOWTEXT);
         const layout::Rgb text = colours::labelText({GetRValue(scheme), GetGValue(scheme), GetBValue(scheme)});
         text_ = RGB(text.red, text.green, text.blue);
@@ -495,12 +408,6 @@ void Form1Window::startTimer()
     if (SetTimer(hwnd_, kTimer1Id, static_cast<UINT>(kTimer1IntervalMs), nullptr) == 0) {
         failCreating("the timer");
     }
-}
-
-RECT Form1Window::scaledRectAt(const layout::Rect& rect, UINT dpi)
-{
-    return RECT{scaledAt(rect.left, dpi), scaledAt(rect.top, dpi), scaledAt(rect.left + rect.width, dpi),
-                scaledAt(rect.top + rect.height, dpi)};
 }
 
 int Form1Window::listWidthFor(HWND box) const
@@ -535,31 +442,80 @@ int Form1Window::listWidthFor(HWND box) const
     return std::max(width, static_cast<int>(rect.right - rect.left));
 }
 
+// ---------------------------------------------------------------------------
+// Failures
+
 void Form1Window::run(void (Form1::*handler)())
 {
     try {
         ((*form_).*handler)();
-    } catch (const ControlError& error) {
-        fail(error);
+    } catch (...) {
+        reportCurrentException();
     }
 }
 
-void Form1Window::fail(const ControlError& error)
+namespace {
+
+// The technical sentence, for whoever reads the log.
+void writeToLog(const ControlError& error)
 {
-    KillTimer(hwnd_, kTimer1Id);
-    if (options_.onFatalError) {
-        options_.onFatalError(error);
-        return;
-    }
-    // The technical sentence for whoever reads the log; the user's in plain
-    // Chinese.
     std::fprintf(stderr, "chengxi-water: run-time error: %s\n", error.what());
     std::fflush(stderr);
-    MessageBoxW(hwnd_, toWide(fatalErrorText(error)).c_str(), toWide(kProductName).c_str(), MB_OK | MB_ICONERROR);
-    std::exit(EXIT_FAILURE);
 }
 
-LRESULT CALLBACK Form1Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+}  // namespace
+
+void Form1Window::reportFailure(const ControlError& error) noexcept
+{
+    KillTimer(hwnd_, kTimer1Id);
+    // One report at a time: a failure while the error box is up (it runs a
+    // message loop of its own) goes to the log alone.
+    if (reporting_) {
+        writeToLog(error);
+        return;
+    }
+    reporting_ = true;
+    try {
+        if (options_.onFatalError) {
+            options_.onFatalError(error);
+        } else {
+            writeToLog(error);
+            // The user's sentence, in plain Chinese.
+            MessageBoxW(hwnd_, toWide(fatalErrorText(error)).c_str(), toWide(kProductName).c_str(),
+                        MB_OK | MB_ICONERROR);
+        }
+    } catch (...) {
+        std::fputs("chengxi-water: the error could not be reported\n", stderr);
+    }
+    reporting_ = false;
+    if (!options_.onFatalError) {
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+void Form1Window::reportCurrentException() noexcept
+{
+    try {
+        try {
+            throw;
+        } catch (const ControlError& error) {
+            reportFailure(error);
+        } catch (const std::exception& error) {
+            reportFailure(ControlError(ControlFault::Other, {}, error.what()));
+        } catch (...) {
+            reportFailure(ControlError(ControlFault::Other, {}, "an unknown failure in the window procedure"));
+        }
+    } catch (...) {
+        // Not even its description could be made.
+        KillTimer(hwnd_, kTimer1Id);
+        std::fputs("chengxi-water: run-time error\n", stderr);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Messages
+
+LRESULT CALLBACK Form1Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -575,12 +531,8 @@ LRESULT CALLBACK Form1Window::windowProc(HWND hwnd, UINT message, WPARAM wParam,
     // handler ends as a failed control operation does.
     try {
         return window->handle(message, wParam, lParam);
-    } catch (const ControlError& error) {
-        window->fail(error);
-    } catch (const std::exception& error) {
-        window->fail(ControlError(ControlFault::CannotRedraw, {}, error.what()));
     } catch (...) {
-        window->fail(ControlError(ControlFault::Other, {}, "an unknown failure in the window procedure"));
+        window->reportCurrentException();
     }
     return 0;
 }
@@ -589,60 +541,27 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_TIMER:
-        if (wParam == kTimer1Id) {
-            run(&Form1::Timer1_Timer);
-            return 0;
-        }
-        break;
-    case WM_COMMAND: {
-        const auto id = static_cast<int>(LOWORD(wParam));
-        const std::size_t index = static_cast<std::size_t>(id - kFirstControlId);
-        if (id < kFirstControlId || index >= controls_.size()) {
+        if (wParam != kTimer1Id) {
             break;
         }
-        const Kind kind = layout::kControls[index].kind;
-        if (kind == Kind::Button && HIWORD(wParam) == BN_CLICKED) {
-            run(&Form1::Command1_Click);
-        } else if (kind == Kind::ComboBox && HIWORD(wParam) == CBN_DROPDOWN) {
-            // Fitted as the list opens, so it always follows the last refill.
-            HWND box = controls_[index];
-            const auto width = static_cast<WPARAM>(listWidthFor(box));
-            SendMessageW(box, CB_SETDROPPEDWIDTH, width, 0);
-            // Wine's combo box refuses a width below the last open list's
-            // the first time, and takes it once it has placed the list anew.
-            if (SendMessageW(box, CB_GETDROPPEDWIDTH, 0, 0) != static_cast<LRESULT>(width)) {
-                SendMessageW(box, CB_SETDROPPEDWIDTH, width, 0);
-            }
-        }
+        run(&Form1::Timer1_Timer);
         return 0;
-    }
+    case WM_COMMAND:
+        command(wParam);
+        return 0;
     case WM_CTLCOLORSTATIC:
-        if (takesWindowColours(reinterpret_cast<HWND>(lParam))) {
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            SetBkColor(dc, ground_);
-            SetTextColor(dc, text_);
-            return reinterpret_cast<LRESULT>(background_);
+        if (HBRUSH brush = labelColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+            return reinterpret_cast<LRESULT>(brush);
         }
         break;
-    case WM_ERASEBKGND: {
+    case WM_ERASEBKGND:
         if (background_ == nullptr) {
             break;
         }
-        RECT client{};
-        GetClientRect(hwnd_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+        eraseBackground(reinterpret_cast<HDC>(wParam));
         return 1;
-    }
     case WM_ACTIVATE:
-        // The focus leaves with the window and comes back to where it was.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = GetFocus();
-            if (focus != nullptr && IsChild(hwnd_, focus)) {
-                focus_ = focus;
-            }
-        } else {
-            SetFocus(focus_);
-        }
+        activate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
     case WM_SETFOCUS:
         SetFocus(focus_);
@@ -651,11 +570,7 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_SYSCOLORCHANGE:
-        // The controls are told too, as common controls expect.
-        for (HWND window : controls_) {
-            SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
-        }
-        updateColours();
+        systemColoursChanged();
         return 0;
     case WM_SETTINGCHANGE:
     case WM_THEMECHANGED:
@@ -671,6 +586,79 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Form1Window::command(WPARAM wParam)
+{
+    const auto id = static_cast<int>(LOWORD(wParam));
+    const auto index = static_cast<std::size_t>(id - kFirstControlId);
+    if (id < kFirstControlId || index >= controls_.size()) {
+        return;
+    }
+    const Kind kind = layout::kControls[index].kind;
+    if (kind == Kind::Button && HIWORD(wParam) == BN_CLICKED) {
+        run(&Form1::Command1_Click);
+    } else if (kind == Kind::ComboBox && HIWORD(wParam) == CBN_DROPDOWN) {
+        fitOpenList(controls_[index]);
+    }
+}
+
+void Form1Window::fitOpenList(HWND box) const
+{
+    // Fitted as the list opens, so it always follows the last refill.
+    const auto width = static_cast<WPARAM>(listWidthFor(box));
+    SendMessageW(box, CB_SETDROPPEDWIDTH, width, 0);
+    // Wine's combo box refuses a width below the last open list's the first
+    // time, and takes it once it has placed the list anew.
+    if (SendMessageW(box, CB_GETDROPPEDWIDTH, 0, 0) != static_cast<LRESULT>(width)) {
+        SendMessageW(box, CB_SETDROPPEDWIDTH, width, 0);
+    }
+}
+
+HBRUSH Form1Window::labelColours(HDC dc, HWND control) const
+{
+    // The labels and the image are drawn on the window's own ground; the
+    // combo boxes and the button keep the system's colours.
+    const auto found = std::find(controls_.begin(), controls_.end(), control);
+    if (found == controls_.end()) {
+        return nullptr;
+    }
+    const Kind kind = layout::kControls[static_cast<std::size_t>(found - controls_.begin())].kind;
+    if (kind != Kind::Label && kind != Kind::Image) {
+        return nullptr;
+    }
+    SetBkColor(dc, ground_);
+    SetTextColor(dc, text_);
+    return background_;
+}
+
+void Form1Window::eraseBackground(HDC dc) const
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, background_);
+}
+
+void Form1Window::activate(bool active)
+{
+    // The focus leaves with the window and comes back to where it was.
+    if (active) {
+        SetFocus(focus_);
+        return;
+    }
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(hwnd_, focus)) {
+        focus_ = focus;
+    }
+}
+
+void Form1Window::systemColoursChanged()
+{
+    // The controls are told too, as common controls expect.
+    for (HWND window : controls_) {
+        SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
+    }
+    updateColours();
 }
 
 }  // namespace chengxi::win32

@@ -14,6 +14,7 @@
 
 #include "app/core/form1.h"
 #include "app/core/form1_layout.h"
+#include "app/win32/drawing.h"
 #include "app/win32/win32_controls.h"
 
 namespace chengxi::win32 {
@@ -28,9 +29,10 @@ struct Form1WindowOptions {
     // Whether a high-contrast scheme is on; empty: as Windows says
     // (SPI_GETHIGHCONTRAST). Asked again whenever the settings change.
     std::function<bool()> highContrast;
-    // Called with a failed control operation. When empty, the error is
-    // written to standard error and shown in a message box, and the program
-    // exits with a failure.
+    // Called with a failed control operation, or with any other failure of
+    // the window's as ControlFault::Other. When empty, the error is written
+    // to standard error and shown in a message box, and the program exits
+    // with a failure.
     std::function<void(const ControlError&)> onFatalError;
 };
 
@@ -58,79 +60,72 @@ public:
     // program find it with GetDlgItem; 0 for a name the layout lacks.
     static int controlId(std::string_view name);
     UINT dpi() const { return dpi_; }
-    // A pixel length of the layout at the window's dots per inch.
+    // A pixel length, and a rectangle, of the layout at the window's dots
+    // per inch.
     int scaled(int pixels) const { return scaledAt(pixels, dpi_); }
-    static int scaledAt(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), 96); }
-    // A rectangle of the layout at the window's dots per inch, its edges
-    // scaled.
     RECT scaledRect(const layout::Rect& rect) const { return scaledRectAt(rect, dpi_); }
-    static RECT scaledRectAt(const layout::Rect& rect, UINT dpi);
     // The width an open list of `box` needs to show its widest entry whole,
     // and never less than the box.
     int listWidthFor(HWND box) const;
     // The colours of the labels: their ground and their text.
     COLORREF labelGround() const { return ground_; }
     COLORREF labelText() const { return text_; }
-    // Every font, bitmap, brush and icon the window holds now, for the tests
-    // that look for leaks.
+    // Every font, bitmap and brush the window holds now, and its icons, for
+    // the tests that look for leaks.
     std::vector<HGDIOBJ> gdiObjects() const;
-    std::vector<HICON> icons() const { return {drawing_.bigIcon, drawing_.smallIcon}; }
+    std::vector<HICON> icons() const { return {drawing_.bigIcon(), drawing_.smallIcon()}; }
 
     static constexpr UINT_PTR kTimer1Id = 1;
     static constexpr int kVisibleEntries = 10;
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-
-    // What the window draws with at one DPI: its fonts (one per style, in
-    // kFontStyles order), the logo and the icons. Frees what it holds.
-    struct Drawing {
-        std::vector<HFONT> fonts;
-        HBITMAP logo = nullptr;
-        HICON bigIcon = nullptr;
-        HICON smallIcon = nullptr;
-
-        Drawing() = default;
-        Drawing(Drawing&& other) noexcept { *this = std::move(other); }
-        Drawing& operator=(Drawing&& other) noexcept;
-        ~Drawing() { release(); }
-        void release();
-    };
 
     // The controls, the layout, the logic and the load, once the window
     // stands.
     void build();
     // Destroys the window and frees what it drew with.
-    void release();
+    void destroy();
     void createControls();
-    // Everything the window draws with at `dpi`; throws, leaking nothing,
-    // when any of it cannot be made.
-    Drawing makeDrawing(UINT dpi) const;
-    // The controls laid out at `dpi` with `drawing`, whose predecessor is
-    // freed. The top-level window itself is not moved. Fails on nothing.
+    // The controls laid out at `dpi` with `drawing`; the previous drawing is
+    // freed once no control uses it. The top-level window itself is not
+    // moved. Fails on nothing.
     void layOut(UINT dpi, Drawing drawing);
     // Shows `logo` in Image1 in place of `shown`, the bitmap the window gave
-    // it before, whose owner frees it.
+    // it before, whose drawing frees it.
     void showLogo(HBITMAP logo, HBITMAP shown);
-    // The client area at its place on the screen, the frame around it.
+    // At its place on the screen, the frame around the client area, and
+    // moved just enough to lie inside the work area of a screen too small
+    // for that place.
     void placeWindow();
     // Moved to a screen of another DPI: laid out anew, then placed where
     // Windows suggests. One that arrives meanwhile is taken after it.
     void changeDpi(UINT dpi, const RECT& suggested);
-    HFONT fontFor(const layout::Control& entry) const;
-    // The labels and the image: drawn on the window's own background.
-    bool takesWindowColours(HWND window) const;
     // The labels' colours from the system's scheme, and the window redrawn
     // in them.
     void updateColours();
     void startTimer();
-    // Runs one of the logic's handlers; a failed control operation stops the
-    // timer and goes to the fatal-error handler.
+
+    // The window's answers to Windows' messages.
+    void command(WPARAM wParam);
+    void fitOpenList(HWND box) const;
+    HBRUSH labelColours(HDC dc, HWND control) const;
+    void eraseBackground(HDC dc) const;
+    void activate(bool active);
+    void systemColoursChanged();
+
+    // Runs one of the logic's handlers; a failure stops the timer and is
+    // reported.
     void run(void (Form1::*handler)());
     // Stops the timer and reports the failure: to the handler of the
-    // options, or to the user, and the program ends.
-    void fail(const ControlError& error);
+    // options, or on standard error and in an error box, after which the
+    // program ends. A failure while the box is up goes to standard error
+    // only. Throws nothing.
+    void reportFailure(const ControlError& error) noexcept;
+    // The exception being handled, reported as a failure: a failed control
+    // operation as itself, anything else as a failure of the window's.
+    void reportCurrentException() noexcept;
 
     Options options_;
     HWND hwnd_ = nullptr;
@@ -142,6 +137,7 @@ private:
     COLORREF ground_ = 0;
     COLORREF text_ = 0;
     Drawing drawing_;
+    bool reporting_ = false;  // a failure is being reported
     bool changingDpi_ = false;
     struct DpiChange {
         UINT dpi;

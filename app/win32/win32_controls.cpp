@@ -39,7 +39,7 @@ std::string describeAt(const char* what, int position, LRESULT count)
 
 }  // namespace
 
-void Win32ComboBox::fail(ControlFault fault, const std::string& what) const
+void Win32ComboBox::raise(ControlFault fault, const std::string& what) const
 {
     throw ControlError(fault, name_, name_ + ": " + what);
 }
@@ -48,19 +48,19 @@ void Win32ComboBox::AddItem(std::u16string_view item, std::int16_t position)
 {
     const LRESULT count = SendMessageW(box_, CB_GETCOUNT, 0, 0);
     if (count >= kMaxCount) {
-        fail(ControlFault::TooManyEntries, describeAt("no room for an entry", position, count));
+        raise(ControlFault::TooManyEntries, describeAt("no room for an entry", position, count));
     }
     if (count == CB_ERR || position < 0 || position > count) {
-        fail(ControlFault::CannotAddEntry, describeAt("cannot add an entry", position, count));
+        raise(ControlFault::CannotAddEntry, describeAt("cannot add an entry", position, count));
     }
     const std::wstring entry = toWide(item);
     const LRESULT result =
         SendMessageW(box_, CB_INSERTSTRING, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(entry.c_str()));
     if (result == CB_ERRSPACE) {
-        fail(ControlFault::NoRoomForEntry, describeAt("no memory for an entry", position, count));
+        raise(ControlFault::NoRoomForEntry, describeAt("no memory for an entry", position, count));
     }
     if (result != position) {
-        fail(ControlFault::CannotAddEntry, describeAt("cannot add an entry", position, count));
+        raise(ControlFault::CannotAddEntry, describeAt("cannot add an entry", position, count));
     }
 }
 
@@ -69,7 +69,7 @@ void Win32ComboBox::RemoveItem(std::int16_t position)
     const LRESULT count = SendMessageW(box_, CB_GETCOUNT, 0, 0);
     if (count == CB_ERR || position < 0 || position >= count ||
         SendMessageW(box_, CB_DELETESTRING, static_cast<WPARAM>(position), 0) == CB_ERR) {
-        fail(ControlFault::NoEntryToRemove, describeAt("no entry to remove", position, count));
+        raise(ControlFault::NoEntryToRemove, describeAt("no entry to remove", position, count));
     }
 }
 
@@ -77,10 +77,10 @@ std::int16_t Win32ComboBox::ListCount() const
 {
     const LRESULT count = SendMessageW(box_, CB_GETCOUNT, 0, 0);
     if (count == CB_ERR) {
-        fail(ControlFault::CannotCountEntries, "cannot count the entries");
+        raise(ControlFault::CannotCountEntries, "cannot count the entries");
     }
     if (count > kMaxCount) {
-        fail(ControlFault::TooManyEntries, std::to_string(count) + " entries are more than the list can count");
+        raise(ControlFault::TooManyEntries, std::to_string(count) + " entries are more than the list can count");
     }
     return static_cast<std::int16_t>(count);
 }
@@ -95,7 +95,7 @@ void Win32ComboBox::setText(std::u16string_view text)
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     if (!GetComboBoxInfo(box_, &info) || info.hwndItem == nullptr) {
-        fail(ControlFault::CannotSetText, "has no edit field");
+        raise(ControlFault::CannotSetText, "has no edit field");
     }
     // Where the user may be typing, the caret stays where it was. Elsewhere
     // the text shows from its first character, which tells long names apart,
@@ -108,10 +108,10 @@ void Win32ComboBox::setText(std::u16string_view text)
     const std::wstring wide = toWide(text);
     const LRESULT result = SendMessageW(box_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     if (result == CB_ERRSPACE) {
-        fail(ControlFault::CannotSetText, "no room for the text");
+        raise(ControlFault::CannotSetText, "no room for the text");
     }
     if (result != TRUE) {
-        fail(ControlFault::CannotSetText, "cannot set the text");
+        raise(ControlFault::CannotSetText, "cannot set the text");
     }
     // The edit field clamps a caret beyond the new text to its end.
     SendMessageW(box_, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
@@ -119,8 +119,16 @@ void Win32ComboBox::setText(std::u16string_view text)
 
 void Win32Label::setCaption(std::u16string_view caption)
 {
-    if (!SetWindowTextW(label_, toWide(caption).c_str())) {
-        throw ControlError(ControlFault::CannotSetCaption, name_, name_ + ": cannot set the caption (error " + std::to_string(GetLastError()) + ")");
+    // Set only when it changes: each setting repaints the label and tells
+    // screen readers of a new name, which the clock would otherwise do ten
+    // times a second.
+    const std::wstring text = toWide(caption);
+    if (windowText(label_) == text) {
+        return;
+    }
+    if (!SetWindowTextW(label_, text.c_str())) {
+        throw ControlError(ControlFault::CannotSetCaption, name_,
+                           name_ + ": cannot set the caption (error " + std::to_string(GetLastError()) + ")");
     }
 }
 

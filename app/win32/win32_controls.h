@@ -37,12 +37,13 @@ public:
     void setText(std::u16string_view text) override;
 
 private:
-    [[noreturn]] void fail(ControlFault fault, const std::string& what) const;
+    [[noreturn]] void raise(ControlFault fault, const std::string& what) const;
 
     HWND box_;
     std::string name_;
 };
 
+// A STATIC label, its text set only when it changes.
 class Win32Label final : public Label {
 public:
     Win32Label(HWND label, std::string name) : label_(label), name_(std::move(name)) {}
