@@ -5,10 +5,13 @@
 #include <QEvent>
 #include <QFont>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/core/colours.h"
 #include "app/core/form1_layout.h"
@@ -129,8 +132,33 @@ QLabel* makeImage(QWidget* parent, const layout::Control& entry)
     auto* image = new QLabel(parent);
     image->setGeometry(toQRect(entry.rect));
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPixmap(QPixmap(QStringLiteral(":/assets/logo.jpg")));
     return image;
+}
+
+// The logo for a screen of `ratio` device pixels to the pixel: the drawing
+// made for that scale, pixel for pixel, or, between two scales, the next
+// larger drawing scaled down to the place's device pixels.
+QPixmap logoFor(qreal ratio, const layout::Control& place)
+{
+    const layout::LogoDrawing& drawing = layout::logoDrawingFor(ratio);
+    QPixmap logo(QStringLiteral(":/assets/") + QLatin1String(drawing.file));
+    const QSize pixels(qRound(place.rect.width * ratio), qRound(place.rect.height * ratio));
+    if (logo.size() != pixels) {
+        logo = logo.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    logo.setDevicePixelRatio(ratio);
+    return logo;
+}
+
+// The window's icon in every size it is drawn in, for title bars, task bars
+// and switchers at any scale.
+QIcon appIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 QWidget* makeControl(QWidget* parent, const layout::Control& entry)
@@ -166,10 +194,7 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(layout::kTitle));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/assets/icon-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/assets/icon-16.png"), QSize(16, 16));
-    setWindowIcon(icon);
+    setWindowIcon(appIcon());
     setFont(makeFont(layout::kWindowFont));
     setAutoFillBackground(true);
     setGeometry(toQRect(layout::kClientArea));
@@ -182,6 +207,8 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
         }
     }
     applyColours();
+    Image1 = findChild<QLabel*>(QStringLiteral("Image1"));
+    showLogo();
     // The captions label their boxes and figures for screen readers. Their
     // texts carry no mnemonic, so nothing shows of it.
     for (const layout::Control& entry : layout::kControls) {
@@ -196,6 +223,9 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
     Label8 = findChild<QLabel*>(QStringLiteral("Label8"));
     Label10 = findChild<QLabel*>(QStringLiteral("Label10"));
     Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
+    // Enter on the focused button queries, as Space does; Enter in a combo
+    // box stays the box's own.
+    Command1->installEventFilter(this);
 
     // Tab visits the focus-taking controls in the table's order; the first
     // has the focus when the window opens.
@@ -250,8 +280,58 @@ void Form1Window::applyColours()
     }
 }
 
+void Form1Window::showLogo()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == logoRatio_) {
+        return;
+    }
+    // The one drawing in use is held; the one it replaces goes.
+    Image1->setPixmap(logoFor(ratio, *layout::find("Image1")));
+    logoRatio_ = ratio;
+}
+
+void Form1Window::keepOnScreen()
+{
+    // Where the fixed place fits the work area of its screen, frame
+    // included, the window stands there; elsewhere (a small screen at a large
+    // scale) it moves just far enough to lie inside, and keeps its size.
+    const QRect client = geometry();
+    const QScreen* screen = QGuiApplication::screenAt(client.topLeft());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    const QRect work = screen->availableGeometry();
+    const QRect outer = client.marginsAdded(windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins());
+    const auto into = [](int low, int high, int workLow, int workHigh) {
+        // Back from the far edge first, and never past the near one.
+        int shift = high > workHigh ? workHigh - high : 0;
+        if (low + shift < workLow) {
+            shift = workLow - low;
+        }
+        return shift;
+    };
+    setGeometry(client.translated(into(outer.left(), outer.right(), work.left(), work.right()),
+                                  into(outer.top(), outer.bottom(), work.top(), work.bottom())));
+}
+
 bool Form1Window::event(QEvent* event)
 {
+    switch (event->type()) {
+    case QEvent::Show:
+        if (!placed_) {
+            // The platform window stands now, with its frame.
+            keepOnScreen();
+            placed_ = true;
+        }
+        break;
+    case QEvent::ScreenChangeInternal:
+        // Another screen, maybe of another scale.
+        showLogo();
+        break;
+    default:
+        break;
+    }
     const bool handled = QWidget::event(event);
     // A new application palette: a change of colour scheme. Setting the
     // widgets' own palettes raises only PaletteChange, so this does not come
@@ -260,6 +340,18 @@ bool Form1Window::event(QEvent* event)
         applyColours();
     }
     return handled;
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Command1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Command1->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1Window::run(void (Form1::*handler)())
