@@ -5,13 +5,18 @@
 #include <QEvent>
 #include <QFont>
 #include <QIcon>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
+#include <iterator>
 
 #include "app/core/colours.h"
 #include "app/core/form1_layout.h"
@@ -150,16 +155,41 @@ QPixmap logoFor(qreal ratio, const layout::Control& place)
     return logo;
 }
 
-// The window's icon in every size it is drawn in, for title bars, task bars
-// and switchers at any scale.
-QIcon appIcon()
-{
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
+// The window's icon in the sizes it is drawn in, for title bars, task bars
+// and switchers at scales up to 200 %. Each image is read when asked for and
+// not kept: the window system takes its own copy, and the window shows none
+// of them itself. The 256 px drawing stays out: handing it over as well
+// costs the window half a megabyte of memory at start-up, and what shows an
+// application that large (menus, software centres) takes the installed
+// theme icon.
+class AppIconEngine final : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        // The drawing of that size, else the next larger one scaled down.
+        const int wanted = std::max(size.width(), size.height());
+        const auto found = std::find_if(std::begin(kSizes), std::end(kSizes), [&](int s) { return s >= wanted; });
+        const int drawn = found != std::end(kSizes) ? *found : kSizes[std::size(kSizes) - 1];
+        QPixmap image(QStringLiteral(":/assets/icon-%1.png").arg(drawn));
+        return image.size() == size ? image : image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
-    return icon;
-}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int size : kSizes) {
+            sizes.append(QSize(size, size));
+        }
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new AppIconEngine; }
+
+private:
+    static constexpr int kSizes[] = {16, 32, 48, 64, 128};
+};
 
 QWidget* makeControl(QWidget* parent, const layout::Control& entry)
 {
@@ -194,7 +224,7 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(layout::kTitle));
-    setWindowIcon(appIcon());
+    setWindowIcon(QIcon(new AppIconEngine));
     setFont(makeFont(layout::kWindowFont));
     setAutoFillBackground(true);
     setGeometry(toQRect(layout::kClientArea));

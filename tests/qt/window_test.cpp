@@ -220,9 +220,16 @@ TEST(Window, Geometry)
     const QPixmap logo = w.find<QLabel>("Image1")->pixmap();
     EXPECT_EQ(logo.size(), QSize(94, 72));
     EXPECT_EQ(logo.devicePixelRatio(), 1.0);
-    // The icon in every size it is drawn in, for task bars at any scale.
-    EXPECT_EQ(w.form->windowIcon().availableSizes(),
-              (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    // The icon in the sizes it is drawn in, for task bars at any scale, each
+    // the drawing itself.
+    const QIcon icon = w.form->windowIcon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+    for (const int size : {16, 32, 48, 64, 128}) {
+        const QImage drawing(QStringLiteral(":/assets/icon-%1.png").arg(size));
+        EXPECT_TRUE(icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                    drawing.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << size;
+    }
 
     // Shown on an ordinary screen, it stands at its place.
     w.form->show();
