@@ -350,8 +350,11 @@ bool Form1Window::event(QEvent* event)
     switch (event->type()) {
     case QEvent::Show:
         if (!placed_) {
-            // The platform window stands now, with its frame.
+            // The platform window stands now. Its frame may be known only
+            // once the window manager has framed it, by the first exposure:
+            // then once more.
             keepOnScreen();
+            windowHandle()->installEventFilter(this);
             placed_ = true;
         }
         break;
@@ -374,6 +377,10 @@ bool Form1Window::event(QEvent* event)
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &Form1Window::keepOnScreen, Qt::QueuedConnection);
+    }
     if (watched == Command1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -36,7 +36,7 @@ protected:
     // to a screen of another scale and a change of the application's palette
     // (a new colour scheme).
     bool event(QEvent* event) override;
-    // Enter on the query button.
+    // Enter on the query button; the first exposure of the window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
