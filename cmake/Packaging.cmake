@@ -26,10 +26,17 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CHENGXI_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 
-# What the program needs at run time without linking to it: Qt's xcb platform
-# plugin, and the two fonts the window puts in place of 宋体 and 华文新魏
-# (AR PL UMing and AR PL UKai).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-arphic-uming, fonts-arphic-ukai")
+# What the program needs at run time without linking to it: the two fonts the
+# window puts in place of 宋体 and 华文新魏 (AR PL UMing and AR PL UKai). Qt's
+# X11 platform plugin, on which the window opens on an X display and through
+# XWayland, comes with libqt6gui6, one of the libraries below. (Debian 12's
+# qt6-qpa-plugins holds only the VNC and TUIO plugins.)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-arphic-ukai")
+# Qt's Wayland platform plugin: GNOME and KDE on Debian 12 start Wayland
+# sessions, where without it the window runs through XWayland after a warning
+# from Qt at every start, and where there is no XWayland not at all (the
+# program then says to install it).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # The libraries it links to: from dpkg-shlibdeps (package dpkg-dev), which
 # also finds the lowest versions that will do; without it, the Qt libraries at

@@ -12,11 +12,15 @@
 # With no argument it installs the test set.
 set -euo pipefail
 
-# Compiler, build tools, Qt with its xcb platform plugin, and the two fonts
-# the window uses.
+# Compiler, build tools, Qt (its X11 platform plugin comes with libqt6gui6,
+# which qt6-base-dev pulls in), the two fonts the window uses, and Qt's Wayland
+# platform plugin: GNOME and KDE on Debian 12 start Wayland sessions, where
+# without it the window opens only through XWayland, after a warning from Qt at
+# every start, or not at all where there is no XWayland. The Debian package
+# recommends it for the same reason.
 run_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
     fonts-arphic-uming fonts-arphic-ukai
 )
 # CPack's Debian generator: dpkg-shlibdeps works out the package's library

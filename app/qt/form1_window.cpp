@@ -5,10 +5,18 @@
 #include <QEvent>
 #include <QFont>
 #include <QIcon>
+#include <QIconEngine>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <iterator>
 
 #include "app/core/colours.h"
 #include "app/core/form1_layout.h"
@@ -129,9 +137,59 @@ QLabel* makeImage(QWidget* parent, const layout::Control& entry)
     auto* image = new QLabel(parent);
     image->setGeometry(toQRect(entry.rect));
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPixmap(QPixmap(QStringLiteral(":/assets/logo.jpg")));
     return image;
 }
+
+// The logo for a screen of `ratio` device pixels to the pixel: the drawing
+// made for that scale, pixel for pixel, or, between two scales, the next
+// larger drawing scaled down to the place's device pixels.
+QPixmap logoFor(qreal ratio, const layout::Control& place)
+{
+    const layout::LogoDrawing& drawing = layout::logoDrawingFor(ratio);
+    QPixmap logo(QStringLiteral(":/assets/") + QLatin1String(drawing.file));
+    const QSize pixels(qRound(place.rect.width * ratio), qRound(place.rect.height * ratio));
+    if (logo.size() != pixels) {
+        logo = logo.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    logo.setDevicePixelRatio(ratio);
+    return logo;
+}
+
+// The window's icon in the sizes it is drawn in, for title bars, task bars
+// and switchers at scales up to 200 %. Each image is read when asked for and
+// not kept: the window system takes its own copy, and the window shows none
+// of them itself. The 256 px drawing stays out: handing it over as well
+// costs the window half a megabyte of memory at start-up, and what shows an
+// application that large (menus, software centres) takes the installed
+// theme icon.
+class AppIconEngine final : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        // The drawing of that size, else the next larger one scaled down.
+        const int wanted = std::max(size.width(), size.height());
+        const auto found = std::find_if(std::begin(kSizes), std::end(kSizes), [&](int s) { return s >= wanted; });
+        const int drawn = found != std::end(kSizes) ? *found : kSizes[std::size(kSizes) - 1];
+        QPixmap image(QStringLiteral(":/assets/icon-%1.png").arg(drawn));
+        return image.size() == size ? image : image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int size : kSizes) {
+            sizes.append(QSize(size, size));
+        }
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new AppIconEngine; }
+
+private:
+    static constexpr int kSizes[] = {16, 32, 48, 64, 128};
+};
 
 QWidget* makeControl(QWidget* parent, const layout::Control& entry)
 {
@@ -166,10 +224,7 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(layout::kTitle));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/assets/icon-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/assets/icon-16.png"), QSize(16, 16));
-    setWindowIcon(icon);
+    setWindowIcon(QIcon(new AppIconEngine));
     setFont(makeFont(layout::kWindowFont));
     setAutoFillBackground(true);
     setGeometry(toQRect(layout::kClientArea));
@@ -182,6 +237,8 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
         }
     }
     applyColours();
+    Image1 = findChild<QLabel*>(QStringLiteral("Image1"));
+    showLogo();
     // The captions label their boxes and figures for screen readers. Their
     // texts carry no mnemonic, so nothing shows of it.
     for (const layout::Control& entry : layout::kControls) {
@@ -196,6 +253,9 @@ Form1Window::Form1Window(Options options) : options_(std::move(options)), locale
     Label8 = findChild<QLabel*>(QStringLiteral("Label8"));
     Label10 = findChild<QLabel*>(QStringLiteral("Label10"));
     Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
+    // Enter on the focused button queries, as Space does; Enter in a combo
+    // box stays the box's own.
+    Command1->installEventFilter(this);
 
     // Tab visits the focus-taking controls in the table's order; the first
     // has the focus when the window opens.
@@ -250,8 +310,61 @@ void Form1Window::applyColours()
     }
 }
 
+void Form1Window::showLogo()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == logoRatio_) {
+        return;
+    }
+    // The one drawing in use is held; the one it replaces goes.
+    Image1->setPixmap(logoFor(ratio, *layout::find("Image1")));
+    logoRatio_ = ratio;
+}
+
+void Form1Window::keepOnScreen()
+{
+    // Where the fixed place fits the work area of its screen, frame
+    // included, the window stands there; elsewhere (a small screen at a large
+    // scale) it moves just far enough to lie inside, and keeps its size.
+    const QRect client = geometry();
+    const QScreen* screen = QGuiApplication::screenAt(client.topLeft());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    const QRect work = screen->availableGeometry();
+    const QRect outer = client.marginsAdded(windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins());
+    const auto into = [](int low, int high, int workLow, int workHigh) {
+        // Back from the far edge first, and never past the near one.
+        int shift = high > workHigh ? workHigh - high : 0;
+        if (low + shift < workLow) {
+            shift = workLow - low;
+        }
+        return shift;
+    };
+    setGeometry(client.translated(into(outer.left(), outer.right(), work.left(), work.right()),
+                                  into(outer.top(), outer.bottom(), work.top(), work.bottom())));
+}
+
 bool Form1Window::event(QEvent* event)
 {
+    switch (event->type()) {
+    case QEvent::Show:
+        if (!placed_) {
+            // The platform window stands now. Its frame may be known only
+            // once the window manager has framed it, by the first exposure:
+            // then once more.
+            keepOnScreen();
+            windowHandle()->installEventFilter(this);
+            placed_ = true;
+        }
+        break;
+    case QEvent::ScreenChangeInternal:
+        // Another screen, maybe of another scale.
+        showLogo();
+        break;
+    default:
+        break;
+    }
     const bool handled = QWidget::event(event);
     // A new application palette: a change of colour scheme. Setting the
     // widgets' own palettes raises only PaletteChange, so this does not come
@@ -260,6 +373,22 @@ bool Form1Window::event(QEvent* event)
         applyColours();
     }
     return handled;
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &Form1Window::keepOnScreen, Qt::QueuedConnection);
+    }
+    if (watched == Command1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Command1->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1Window::run(void (Form1::*handler)())

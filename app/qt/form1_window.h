@@ -32,10 +32,20 @@ public:
     ~Form1Window() override;
 
 protected:
-    // Follows a change of the application's palette: a new colour scheme.
+    // Stands inside its screen's work area when first shown; follows a move
+    // to a screen of another scale and a change of the application's palette
+    // (a new colour scheme).
     bool event(QEvent* event) override;
+    // Enter on the query button; the first exposure of the window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The logo drawn for the scale of the window's screen, if another than
+    // the one shown.
+    void showLogo();
+    // The fixed place, or the nearest place inside the screen's work area.
+    void keepOnScreen();
+
     // The labels' text colour and the system colours of the combo boxes and
     // the button, from the application's palette; the fixed ground.
     void applyColours();
@@ -52,7 +62,10 @@ private:
     QLabel* Label8 = nullptr;
     QLabel* Label10 = nullptr;
     QPushButton* Command1 = nullptr;
+    QLabel* Image1 = nullptr;
     QTimer* Timer1 = nullptr;
+    qreal logoRatio_ = 0;  // the scale the logo shown was chosen for
+    bool placed_ = false;
 
     std::unique_ptr<QtComboBox> combo1_;
     std::unique_ptr<QtComboBox> combo2_;

@@ -52,6 +52,7 @@ field(Version)
 field(Section)
 field(Maintainer)
 field(Depends)
+field(Recommends)
 
 if(NOT Package STREQUAL NAME)
     string(APPEND errors "  Package is '${Package}', not ${NAME}\n")
@@ -65,16 +66,24 @@ endif()
 if(NOT Maintainer STREQUAL MAINTAINER)
     string(APPEND errors "  Maintainer is '${Maintainer}', not ${MAINTAINER}\n")
 endif()
-# The Qt libraries it links to, the xcb platform plugin it loads and the two
-# fonts the window uses.
+# The Qt libraries it links to (libqt6gui6 with the X11 platform plugin) and
+# the two fonts the window uses; not qt6-qpa-plugins, which holds only the VNC
+# and TUIO plugins and pulls in Qt's network library. Qt's Wayland platform
+# plugin recommended, for Wayland sessions.
 string(REGEX REPLACE " *\\([^)]*\\)" "" depends "${Depends}")
 string(REGEX REPLACE " *, *" ";" depends "${depends}")
-foreach(package IN ITEMS libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins
+foreach(package IN ITEMS libqt6widgets6 libqt6gui6 libqt6core6
                          fonts-arphic-uming fonts-arphic-ukai)
     if(NOT package IN_LIST depends)
         string(APPEND errors "  Depends lacks ${package}: ${Depends}\n")
     endif()
 endforeach()
+if("qt6-qpa-plugins" IN_LIST depends)
+    string(APPEND errors "  Depends names qt6-qpa-plugins: ${Depends}\n")
+endif()
+if(NOT Recommends STREQUAL "qt6-wayland")
+    string(APPEND errors "  Recommends is '${Recommends}', not qt6-wayland\n")
+endif()
 
 # The files: what `cmake --install` puts under the prefix, under /usr.
 execute_process(COMMAND "${dpkg_deb}" --contents "${debs}"
@@ -152,4 +161,4 @@ endif()
 if(errors)
     message(FATAL_ERROR "${debs}:\n${errors}\n${listing}")
 endif()
-message(STATUS "${debs}\n  Depends: ${Depends}\n${listing}")
+message(STATUS "${debs}\n  Depends: ${Depends}\n  Recommends: ${Recommends}\n${listing}")

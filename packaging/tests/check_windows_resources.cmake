@@ -62,7 +62,7 @@ set(product_name [[L"\\x6f84\\x6eaa\\x6c34\\x8d28\\x67e5\\x8be2\\x7cfb\\x7edf"]]
 
 set(expectations
     "an icon group named IDI_ICON1@\"?IDI_ICON1\"? 14 /\\* RT_GROUP_ICON \\*/"
-    "eight images in the icon group@Has 8 elements"
+    "ten images in the icon group@Has 10 elements"
     "FILEVERSION ${VERSION}@FILEVERSION ${version_list}\n"
     "PRODUCTVERSION ${VERSION}@PRODUCTVERSION ${version_list}\n"
     "a Chinese (PRC), Unicode string table@BLOCK \"080404B0\""
@@ -73,10 +73,11 @@ set(expectations
     "translation Chinese (PRC), Unicode@VALUE \"Translation\", 0x804, 1200\n")
 
 # The group's images in their order: the program's icon proper, 32 and 16 px
-# of 256 colours, first, then the true-colour ones. windres writes the sizes
+# of 256 colours, first, then the true-colour ones, from the same two sizes
+# up. windres writes the sizes
 # as octal escapes, 256 px as 0.
 set(number 0)
-foreach(image IN ITEMS "32 040 8" "16 020 8" "20 024 32" "24 030 32" "40 050 32" "48 060 32" "64 100 32"
+foreach(image IN ITEMS "32 040 8" "16 020 8" "32 040 32" "16 020 32" "20 024 32" "24 030 32" "40 050 32" "48 060 32" "64 100 32"
                        "256 000 32")
     separate_arguments(image)
     list(GET image 0 size)

@@ -219,9 +219,22 @@ TEST(Window, Geometry)
     // The logo at its natural size.
     const QPixmap logo = w.find<QLabel>("Image1")->pixmap();
     EXPECT_EQ(logo.size(), QSize(94, 72));
-    EXPECT_FALSE(w.form->windowIcon().isNull());
-    EXPECT_TRUE(w.form->windowIcon().availableSizes().contains(QSize(32, 32)));
-    EXPECT_TRUE(w.form->windowIcon().availableSizes().contains(QSize(16, 16)));
+    EXPECT_EQ(logo.devicePixelRatio(), 1.0);
+    // The icon in the sizes it is drawn in, for task bars at any scale, each
+    // the drawing itself.
+    const QIcon icon = w.form->windowIcon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+    for (const int size : {16, 32, 48, 64, 128}) {
+        const QImage drawing(QStringLiteral(":/assets/icon-%1.png").arg(size));
+        EXPECT_TRUE(icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                    drawing.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << size;
+    }
+
+    // Shown on an ordinary screen, it stands at its place.
+    w.form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.form.get()));
+    EXPECT_EQ(w.form->geometry(), QRect(175, 197, 1000, 700));
 }
 
 TEST(Window, FontsAndColours)
@@ -291,6 +304,21 @@ TEST(Window, TabOrderAndInitialFocus)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(focused(), next);
     }
+    // Enter in a box is the box's: no query. On the focused button, Return
+    // and the keypad's Enter query as Space does.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(w.label(8)->text(), QString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(focused(), QStringLiteral("Command1"));
+    QTest::keyClick(w.button(), Qt::Key_Return);
+    EXPECT_EQ(w.label(8)->text(), QStringLiteral("263"));
+    w.label(8)->clear();
+    QTest::keyClick(w.button(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(w.label(8)->text(), QStringLiteral("263"));
+    w.label(8)->clear();
+    QTest::keyClick(w.button(), Qt::Key_Space);
+    EXPECT_EQ(w.label(8)->text(), QStringLiteral("263"));
     for (const char* name : {"Label1", "Label8", "Image1"}) {
         EXPECT_EQ(w.find<QWidget>(name)->focusPolicy(), Qt::NoFocus) << name;
     }

@@ -9,12 +9,16 @@
 #                            it is gone.
 #   unwritable_file          installs where the program's file cannot be
 #                            written, and checks that the installer fails and
-#                            registers nothing.
+#                            leaves nothing behind: no file, no shortcut, no
+#                            entry.
 #   uninstall_while_running  installs and starts the program; checks that the
 #                            uninstaller, and the installer run again, fail
-#                            and leave the installation whole while it runs,
-#                            and that the uninstaller takes it all away once
-#                            the program is closed.
+#                            and leave the installation as it was, file by
+#                            file, while it runs, and that the uninstaller
+#                            takes it all away once the program is closed.
+#   install_while_copy_runs  starts a copy of the program in the installation
+#                            folder before any installation; checks that the
+#                            installer fails and writes nothing there.
 #   installer_icon           checks that the installer shows the program's
 #                            icon, assets/app.ico, image for image.
 # Each leaves the prefix as it found it, pass or fail. They share the
@@ -225,6 +229,35 @@ expect_no_installation() {
     fi
 }
 
+# The installation as it stands: each file in the folder DIR (by default the
+# installation folder) with its size and time of last change, the shortcut,
+# and the Uninstall key's values.
+snapshot() {
+    if [ -d "${1:-$instdir}" ]; then
+        (cd "${1:-$instdir}" && find . -type f -printf '%p %s %T@\n' -o -printf '%p %y\n' | LC_ALL=C sort)
+    else
+        echo "no folder"
+    fi
+    if [ -e "$shortcut" ]; then
+        find "$shortcut" -printf 'shortcut %s %T@\n'
+    else
+        echo "no shortcut"
+    fi
+    read_uninstall_key || echo "no Uninstall key"
+}
+# Runs the installer silently, over an installation (or a folder) that must
+# come out of it as it was: "expect_failed_install WHAT [/D=DIR [DIR]]".
+expect_failed_install() {
+    snapshot "${3:-}" >"$work/before"
+    status=0
+    wine_run "$installer" /S ${2:+"$2"} || status=$?
+    [ "$status" -eq 2 ] || fail "the installer exited with $status, not 2 (aborted), $1"
+    snapshot "${3:-}" >"$work/after"
+    cmp -s "$work/before" "$work/after" \
+        || fail "the installer changed what stood, $1:
+$(diff "$work/before" "$work/after")"
+}
+
 # The Uninstall key's values, one "Name=value" line each: exported (UTF-16),
 # as `reg query` writes its output in the console's code page, which holds no
 # Chinese under most locales. Strings unquoted and unescaped, DWORDs in decimal.
@@ -306,13 +339,8 @@ unwritable_file)
     # The program's file name taken by a folder: as a running program's
     # file, it cannot be written.
     mkdir -p "$work/target/chengxi-water.exe"
-    status=0
-    wine_run "$installer" /S "/D=$win_work\\target" || status=$?
-    [ "$status" -eq 2 ] || fail "the installer exited with $status, not 2 (aborted)"
-    if wine_run reg query "$key"; then
-        fail "the failed installation registered itself"
-    fi
-    [ ! -e "$shortcut" ] || fail "the failed installation made a Start-menu shortcut"
+    expect_failed_install "where the program's file cannot be written" \
+        "/D=$win_work\\target" "$work/target"
     ;;
 
 uninstall_while_running)
@@ -327,17 +355,24 @@ uninstall_while_running)
     [ "$status" -eq 2 ] || fail "the uninstaller exited with $status, not 2 (aborted), while the program ran"
     expect_installation "after the uninstaller stopped"
 
-    # Nor can it be overwritten: installing again fails, and the installation
-    # stays as it was.
-    status=0
-    wine_run "$installer" /S || status=$?
-    [ "$status" -eq 2 ] || fail "the installer exited with $status, not 2 (aborted), over the running program"
-    expect_installation "after the installer failed"
+    # Nor can it be overwritten: installing again fails before it writes
+    # anything.
+    expect_failed_install "over the running program"
 
     program_running || fail "the program did not keep running"
     close_program || { fail "the program did not end on WM_CLOSE"; exit 1; }
     uninstall || fail "the uninstaller exited with $? once the program was closed"
     expect_no_installation "after uninstalling once the program was closed"
+    ;;
+
+install_while_copy_runs)
+    mkdir -p "$instdir"
+    cp "$program" "$instdir/chengxi-water.exe"
+    start_program
+    wait_for_window || { fail "the copy's window did not come up"; exit 1; }
+    expect_failed_install "while a copy of the program ran from its folder"
+    close_program || { fail "the copy did not end on WM_CLOSE"; exit 1; }
+    rm -rf "$instdir"
     ;;
 
 installer_icon)

@@ -99,7 +99,8 @@ TEST(Win32Program, Icon)
 
     // Explorer shows the first icon group. Its first images are the
     // butterfly at 32 and 16 pixels of 256 colours, for the oldest shells;
-    // true colour with alpha follows at the sizes of the common scales.
+    // true colour with alpha follows at the same sizes, which Windows takes
+    // on today's screens, and at the sizes of the common scales.
     std::wstring first;
     EnumResourceNamesW(program, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, &firstName,
                        reinterpret_cast<LONG_PTR>(&first));
@@ -111,7 +112,7 @@ TEST(Win32Program, Icon)
         int width;  // 0: 256
         int bitCount;
     };
-    const Image expected[] = {{32, 8}, {16, 8}, {20, 32}, {24, 32}, {40, 32}, {48, 32}, {64, 32}, {0, 32}};
+    const Image expected[] = {{32, 8}, {16, 8}, {32, 32}, {16, 32}, {20, 32}, {24, 32}, {40, 32}, {48, 32}, {64, 32}, {0, 32}};
     ASSERT_EQ(icons->count, std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         const IconGroupEntry& entry = icons->entries[i];

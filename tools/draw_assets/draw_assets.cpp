@@ -4,15 +4,18 @@
 //
 // Writes into <outdir>:
 //   logo.jpg      94 x 72 baseline colour JPEG, dark-blue emblem on white
+//   logo-125.png, logo-150.png, logo-200.png, logo-300.png
+//                 the same emblem drawn for screens at 125, 150, 200 and
+//                 300 %, at the sizes the window's layout gives it there
 //   icon-32.png   32 x 32 butterfly, palette image, binary transparency
 //   icon-16.png   16 x 16 butterfly, drawn separately for the small size
 //   icon-48.png, icon-64.png, icon-128.png, icon-256.png
 //                 the 32 px butterfly scaled up, true colour with smooth
 //                 antialiased edges, for desktop menus and software centres
 //   app.ico       icon-32 and icon-16 first, as 8-bit palette DIBs with a 1-bit
-//                 AND mask; then the scaled-up butterfly at 20, 24, 40, 48 and
-//                 64 px as 32-bit BGRA DIBs with alpha, and at 256 px as a PNG
-//                 (the same bytes as icon-256.png)
+//                 AND mask; then the smooth butterfly at 32, 16, 20, 24, 40,
+//                 48 and 64 px as 32-bit BGRA DIBs with alpha, and at 256 px
+//                 as a PNG (the same bytes as icon-256.png)
 //
 // Everything is drawn from code with fixed geometry, fixed fonts and fixed
 // encoder settings, so the output is byte-for-byte the same on every run.
@@ -43,6 +46,8 @@
 #include <limits>
 #include <set>
 #include <vector>
+
+#include "app/core/form1_layout.h"
 
 namespace {
 
@@ -137,15 +142,19 @@ QFont requireFont(const QString &family, int pixelSize, QFont::Weight weight)
     return font;
 }
 
-QImage drawLogo()
+// The emblem at the drawing's size: the same geometry, scaled from the
+// 94 x 72 design, so that a larger screen gets as many more pixels of it
+// rather than the small picture stretched.
+QImage drawLogo(const chengxi::layout::LogoDrawing &drawing)
 {
-    QImage image(kLogoWidth, kLogoHeight, QImage::Format_RGB32);
-    image.setDotsPerMeterX(kDotsPerMeter);
-    image.setDotsPerMeterY(kDotsPerMeter);
+    QImage image(drawing.width, drawing.height, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeter * drawing.percent / 100);
+    image.setDotsPerMeterY(kDotsPerMeter * drawing.percent / 100);
     image.fill(Qt::white);
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(qreal(drawing.width) / kLogoWidth, qreal(drawing.height) / kLogoHeight);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kLogoInk);
 
@@ -813,7 +822,13 @@ int main(int argc, char **argv)
     if (!outDir.mkpath(QStringLiteral(".")))
         fail(QStringLiteral("cannot create %1").arg(args.at(1)));
 
-    writeImage(outDir.filePath(QStringLiteral("logo.jpg")), drawLogo(), "jpeg", 90);
+    for (const chengxi::layout::LogoDrawing &drawing : chengxi::layout::kLogoDrawings) {
+        // The picture at 100 % is a JPEG, the drawings for larger scales
+        // lossless.
+        const bool original = drawing.percent == 100;
+        writeImage(outDir.filePath(QLatin1String(drawing.file)), drawLogo(drawing),
+                   original ? "jpeg" : "png", original ? 90 : -1);
+    }
 
     const QImage icon32 = drawIcon32();
     const QImage icon16 = drawIcon16();
@@ -827,11 +842,12 @@ int main(int argc, char **argv)
                    drawIconScaled(size), "png", -1);
 
     // The program's icon proper, the 256-colour 32 and 16 px images, comes
-    // first; after it the true-colour ones, which Windows picks at higher
-    // dots per inch (20 and 24 px small icons, 40 and 48 px large ones) and
-    // for Explorer's larger views.
+    // first; after it the true-colour ones, which Windows picks on screens
+    // of more colours: at 32 and 16 px at 100 %, at higher dots per inch
+    // (20 and 24 px small icons, 40 and 48 px large ones) and for Explorer's
+    // larger views.
     std::vector<QImage> icoImages = {icon32, icon16};
-    for (const int size : {20, 24, 40, 48, 64, kPngIconSize})
+    for (const int size : {32, 16, 20, 24, 40, 48, 64, kPngIconSize})
         icoImages.push_back(drawIconScaled(size));
     writeBytes(outDir.filePath(QStringLiteral("app.ico")), icoFile(icoImages));
     return 0;
