@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "tests/win32/window_support.h"
 
@@ -85,10 +86,28 @@ void expectLayout(UINT dpi)
     RECT client{};
     GetClientRect(w.hwnd(), &client);
     EXPECT_EQ(client, rect(0, 0, s(656), s(282)));
+    // At its fixed place where that fits the screen's work area, frame and
+    // all; moved, never resized, just enough to lie inside it where not. The
+    // tests' screen is 1024 × 768 (tests/win32/wine-prefix.sh): at 150 % the
+    // window, about 1000 pixels wide, would stand out beyond its right edge.
     POINT origin{0, 0};
     ClientToScreen(w.hwnd(), &origin);
-    EXPECT_EQ(origin.x, s(175));
+    RECT frame{};
+    GetWindowRect(w.hwnd(), &frame);
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(w.hwnd(), MONITOR_DEFAULTTONEAREST), &screen));
+    ASSERT_EQ(screen.rcWork, rect(0, 0, 1024, 768));
+    RECT within{};
+    IntersectRect(&within, &frame, &screen.rcWork);
+    EXPECT_EQ(within, frame);
     EXPECT_EQ(origin.y, s(197));
+    if (dpi == 96) {
+        EXPECT_EQ(origin.x, s(175));
+    } else {
+        EXPECT_EQ(frame.right, screen.rcWork.right);
+        EXPECT_LT(origin.x, s(175));
+    }
 
     const struct {
         const char* name;
@@ -220,6 +239,37 @@ TEST(Win32Window, FontsAt144Dpi)
     expectFonts(144);
 }
 
+// `icon` drawn at `size` pixels on a ground of `ground`, read back.
+std::vector<COLORREF> drawnOn(HICON icon, int size, COLORREF ground)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP canvas = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, canvas);
+    HBRUSH brush = CreateSolidBrush(ground);
+    const RECT all{0, 0, size, size};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    EXPECT_TRUE(DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL));
+    GdiFlush();
+    std::vector<COLORREF> pixels;
+    for (int i = 0; i < size * size; ++i) {
+        const DWORD pixel = static_cast<const DWORD*>(bits)[i];  // 0x00RRGGBB
+        pixels.push_back(RGB((pixel >> 16) & 0xff, (pixel >> 8) & 0xff, pixel & 0xff));
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(canvas);
+    return pixels;
+}
+
 TEST(Win32Window, ColoursAndIcon)
 {
     Window w;
@@ -253,7 +303,10 @@ TEST(Win32Window, ColoursAndIcon)
     EXPECT_EQ(GetPixel(window, 630, 60), background);  // Label7, right of its text
     ReleaseDC(w.hwnd(), window);
 
-    // The butterfly, 32 and 16 pixels, in the title bar and the task bar.
+    // The butterfly, 32 and 16 pixels, in the title bar and the task bar,
+    // from the icon's true-colour images: their edges blend into whatever
+    // ground they stand on, where the 256-colour images' mask leaves each
+    // pixel either the ground or the butterfly's.
     for (const auto& [which, size] : {std::pair{ICON_BIG, 32}, std::pair{ICON_SMALL, 16}}) {
         const auto icon = reinterpret_cast<HICON>(SendMessageW(w.hwnd(), WM_GETICON, which, 0));
         ASSERT_NE(icon, nullptr) << size;
@@ -264,6 +317,16 @@ TEST(Win32Window, ColoursAndIcon)
         EXPECT_EQ(bitmap.bmWidth, size);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
+
+        const std::vector<COLORREF> onBlack = drawnOn(icon, size, RGB(0, 0, 0));
+        const std::vector<COLORREF> onWhite = drawnOn(icon, size, RGB(255, 255, 255));
+        int blended = 0;
+        for (std::size_t i = 0; i < onBlack.size(); ++i) {
+            const bool dependsOnGround = onBlack[i] != onWhite[i];
+            const bool isGround = onBlack[i] == RGB(0, 0, 0) && onWhite[i] == RGB(255, 255, 255);
+            blended += dependsOnGround && !isGround ? 1 : 0;
+        }
+        EXPECT_GT(blended, size / 2) << size << " px: no edge blends into its ground";
     }
 }
 

@@ -11,7 +11,8 @@
 # scheme of white text on black, as a high-contrast black scheme has.
 # No display: Wine's null graphics driver, with a 1024 × 768 desktop. The
 # window's fonts, 宋体 and 华文新魏, are mapped to AR PL UMing and UKai
-# (Debian packages fonts-arphic-uming and fonts-arphic-ukai).
+# (Debian packages fonts-arphic-uming and fonts-arphic-ukai). A program that
+# crashes ends at once, without the crash dialog that nobody could close.
 set -eu
 prefix=$1
 export WINEPREFIX="$prefix"
@@ -22,7 +23,10 @@ reg() {
     wine reg add "$1" /v "$2" /t "$3" /d "$4" /f </dev/null >/dev/null 2>&1
 }
 
-if [ ! -f "$prefix/.chengxi-ready" ]; then
+# Made anew when this script sets prefixes up otherwise than it did.
+ready=.chengxi-ready-2
+
+if [ ! -f "$prefix/$ready" ]; then
     rm -rf "$prefix"
     mkdir -p "$prefix"
     wineboot -i </dev/null >/dev/null 2>&1
@@ -35,8 +39,9 @@ if [ ! -f "$prefix/.chengxi-ready" ]; then
     for face in 华文新魏 STXinwei; do
         reg 'HKCU\Software\Wine\Fonts\Replacements' "$face" REG_SZ "AR PL UKai CN"
     done
+    reg 'HKCU\Software\Wine\WineDbg' ShowCrashDialog REG_DWORD 0
     wineserver -w
-    touch "$prefix/.chengxi-ready"
+    touch "$prefix/$ready"
 fi
 
 if [ $# -ge 2 ]; then
@@ -49,7 +54,7 @@ fi
 if [ $# -ge 3 ]; then
     shift 2
     for copy in "$@"; do
-        if [ ! -f "$copy/.chengxi-ready" ]; then
+        if [ ! -f "$copy/$ready" ]; then
             rm -rf "$copy"
             cp -a "$prefix" "$copy"
             case "$copy" in
