@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <iterator>
@@ -228,35 +229,6 @@ Pixels decodeResource(const wchar_t* name)
     return pixels;
 }
 
-// The pixels of a bitmap, read back as a 32-bit top-down DIB.
-Pixels readBitmap(HBITMAP bitmap)
-{
-    Pixels pixels;
-    BITMAP header{};
-    if (GetObjectW(bitmap, sizeof header, &header) == 0) {
-        ADD_FAILURE() << "not a bitmap";
-        return pixels;
-    }
-    pixels.width = static_cast<UINT>(header.bmWidth);
-    pixels.height = static_cast<UINT>(header.bmHeight);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = header.bmWidth;
-    info.bmiHeader.biHeight = -header.bmHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<BYTE> raw(static_cast<std::size_t>(pixels.width) * pixels.height * 4);
-    HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, pixels.height, raw.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(rows, static_cast<int>(pixels.height));
-    for (std::size_t i = 0; i < raw.size(); i += 4) {
-        pixels.rgb.push_back({raw[i + 2], raw[i + 1], raw[i]});  // stored blue, green, red
-    }
-    return pixels;
-}
-
 constexpr int kTolerance = 2;
 
 bool alike(const Rgb& a, const Rgb& b)
@@ -265,59 +237,146 @@ bool alike(const Rgb& a, const Rgb& b)
            std::abs(a.blue - b.blue) <= kTolerance;
 }
 
-std::string describe(const Rgb& c)
-{
-    return "(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " + std::to_string(c.blue) + ")";
-}
-
 // How clearly red, green and blue differ from one another in a pixel.
 int distinctness(const Rgb& c)
 {
     return std::min({std::abs(c.red - c.green), std::abs(c.green - c.blue), std::abs(c.blue - c.red)});
 }
 
-// At 96 dpi the logo is shown at its natural size, pixel for pixel as
-// decoded: the right way up and its colours in their places.
-TEST(Win32Logo, ShownAsThePictureAt96Dpi)
+// The pixels of `control` as it paints itself, read back in this process
+// (Wine's null driver reads another process's window as white).
+Pixels painted(HWND control)
+{
+    RECT client{};
+    GetClientRect(control, &client);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pixels pixels;
+    pixels.width = static_cast<UINT>(client.right);
+    pixels.height = static_cast<UINT>(client.bottom);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC window = GetDC(control);
+    HDC dc = CreateCompatibleDC(window);
+    HGDIOBJ old = SelectObject(dc, copy);
+    EXPECT_TRUE(BitBlt(dc, 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY));
+    GdiFlush();
+    const auto* raw = static_cast<const BYTE*>(bits);
+    for (std::size_t i = 0; i < std::size_t{pixels.width} * pixels.height; ++i) {
+        pixels.rgb.push_back({raw[4 * i + 2], raw[4 * i + 1], raw[4 * i]});
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(control, window);
+    DeleteObject(copy);
+    return pixels;
+}
+
+// How sharp a picture's edges are: the 95th percentile of its luma's
+// gradient magnitude, from central differences inside its border.
+double sharpness(const Pixels& picture)
+{
+    const auto luma = [&](UINT x, UINT y) {
+        const Rgb& c = picture.at(x, y);
+        return 0.299 * c.red + 0.587 * c.green + 0.114 * c.blue;
+    };
+    std::vector<double> gradients;
+    for (UINT y = 1; y + 1 < picture.height; ++y) {
+        for (UINT x = 1; x + 1 < picture.width; ++x) {
+            gradients.push_back(
+                std::hypot(luma(x + 1, y) - luma(x - 1, y), luma(x, y + 1) - luma(x, y - 1)) / 2);
+        }
+    }
+    if (gradients.empty()) {
+        return 0;
+    }
+    const auto at = gradients.begin() + static_cast<std::ptrdiff_t>(gradients.size() * 95 / 100);
+    std::nth_element(gradients.begin(), at, gradients.end());
+    return *at;
+}
+
+// The rows (or columns) that repeat the one before them while not of one
+// colour throughout.
+int repeatedLines(const Pixels& picture, bool columns)
+{
+    const UINT lines = columns ? picture.width : picture.height;
+    const UINT length = columns ? picture.height : picture.width;
+    const auto pixel = [&](UINT line, UINT i) { return columns ? picture.at(line, i) : picture.at(i, line); };
+    int repeated = 0;
+    for (UINT line = 1; line < lines; ++line) {
+        bool same = true;
+        bool plain = true;
+        for (UINT i = 0; i < length && same; ++i) {
+            same = alike(pixel(line, i), pixel(line - 1, i));
+            plain = plain && alike(pixel(line, i), pixel(line, 0));
+        }
+        repeated += same && !plain ? 1 : 0;
+    }
+    return repeated;
+}
+
+// Each screen's scale shows the logo drawn for it, pixel for pixel as
+// decoded, the right way up and its colours in their places: the picture at
+// 100 %, and at 125 and 150 % drawings whose edges are as sharp as the
+// picture's at 100 %, not the picture blown up. Taken at the start and on a
+// move to a screen of another scale alike.
+TEST(Win32Logo, ShownAsTheDrawingForItsScale)
 {
     const Pixels picture = decodeResource(L"LOGO");
     ASSERT_FALSE(picture.rgb.empty());
-    Window w(fixedClock(L"zh-CN", 96));
-    const auto shown = reinterpret_cast<HBITMAP>(SendMessageW(w.control("Image1"), STM_GETIMAGE, IMAGE_BITMAP, 0));
-    ASSERT_NE(shown, nullptr);
-    const Pixels logo = readBitmap(shown);
-    ASSERT_EQ(logo.width, picture.width);
-    ASSERT_EQ(logo.height, picture.height);
-
-    // Rows that tell top from bottom, and a pixel whose channels differ
-    // clearly, so that red and blue cannot change places unseen.
+    // A picture that tells top from bottom, and a pixel whose channels differ
+    // clearly, so that neither a flip nor red and blue changing places can
+    // pass unseen.
     bool rowsDiffer = false;
-    UINT distinctX = 0;
-    UINT distinctY = 0;
-    for (UINT y = 0; y < picture.height; ++y) {
-        for (UINT x = 0; x < picture.width; ++x) {
-            if (distinctness(picture.at(x, y)) > distinctness(picture.at(distinctX, distinctY))) {
-                distinctX = x;
-                distinctY = y;
-            }
-        }
-    }
     for (UINT x = 0; x < picture.width; ++x) {
         rowsDiffer = rowsDiffer || !alike(picture.at(x, 0), picture.at(x, picture.height - 1));
     }
     ASSERT_TRUE(rowsDiffer) << "the picture's top and bottom rows are alike";
-    ASSERT_GE(distinctness(picture.at(distinctX, distinctY)), 10 * kTolerance) << "no pixel of distinct channels";
+    ASSERT_GE(distinctness(*std::max_element(picture.rgb.begin(), picture.rgb.end(),
+                                             [](const Rgb& a, const Rgb& b) { return distinctness(a) < distinctness(b); })),
+              10 * kTolerance)
+        << "no pixel of distinct channels";
 
-    for (const UINT y : {0u, picture.height - 1}) {
-        for (UINT x = 0; x < picture.width; ++x) {
-            ASSERT_TRUE(alike(logo.at(x, y), picture.at(x, y)))
-                << "at (" << x << ", " << y << "): " << describe(logo.at(x, y)) << " for "
-                << describe(picture.at(x, y));
+    Window atStart(fixedClock(L"zh-CN", 96));
+    atStart.form->show(SW_SHOWNOACTIVATE);
+    Window large(fixedClock(L"zh-CN", 120));
+    large.form->show(SW_SHOWNOACTIVATE);
+    Window moved(fixedClock(L"zh-CN", 96));
+    moved.form->show(SW_SHOWNOACTIVATE);
+    RECT suggested{100, 100, 1100, 580};
+    SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+
+    double sharpnessAt100 = 0;
+    for (const auto& [window, drawing] : {std::pair{&atStart, L"LOGO"}, std::pair{&large, L"LOGO_125"},
+                                          std::pair{&moved, L"LOGO_150"}}) {
+        SCOPED_TRACE(utf8(drawing));
+        const Pixels expected = decodeResource(drawing);
+        const Pixels logo = painted(window->control("Image1"));
+        ASSERT_EQ(logo.width, expected.width);
+        ASSERT_EQ(logo.height, expected.height);
+        std::size_t unlike = 0;
+        for (std::size_t i = 0; i < logo.rgb.size(); ++i) {
+            unlike += alike(logo.rgb[i], expected.rgb[i]) ? 0 : 1;
         }
+        EXPECT_EQ(unlike, 0u) << "pixels unlike the drawing's, of " << logo.rgb.size();
+
+        const double edges = sharpness(logo);
+        if (sharpnessAt100 == 0) {
+            sharpnessAt100 = edges;
+            ASSERT_GT(edges, 10.0);
+        }
+        EXPECT_GE(edges, 0.8 * sharpnessAt100);
+        // A blow-up by repeating pixels repeats every second to fifth line;
+        // a drawing, hardly any.
+        EXPECT_LE(repeatedLines(logo, false), static_cast<int>(logo.height / 20));
+        EXPECT_LE(repeatedLines(logo, true), static_cast<int>(logo.width / 20));
     }
-    EXPECT_TRUE(alike(logo.at(distinctX, distinctY), picture.at(distinctX, distinctY)))
-        << "at (" << distinctX << ", " << distinctY << "): " << describe(logo.at(distinctX, distinctY)) << " for "
-        << describe(picture.at(distinctX, distinctY));
 }
 
 }  // namespace
