@@ -133,7 +133,7 @@ TEST(Win32SetText, ShowsFromItsStartUnlessTheUserIsTypingThere)
     }
 }
 
-TEST(Win32ScreenReader, EachBoxAndFigureIsNamedByTheCaptionJustBeforeIt)
+TEST(Win32ScreenReader, EachBoxAndFigureIsNamedByTheCaptionJustBeforeItAndTheClockOnlyWhenItChanges)
 {
     // Windows names a control after the static text that stands just before
     // it in z-order: a combo box, and a figure read with its caption.
@@ -149,6 +149,22 @@ TEST(Win32ScreenReader, EachBoxAndFigureIsNamedByTheCaptionJustBeforeIt)
         EXPECT_EQ(before, w.label(caption.label)) << caption.label;
         EXPECT_EQ(w.text(before), caption.caption) << caption.label;
     }
+    // The clock's text is set only when it changes: each setting repaints
+    // the label and tells screen readers of a new name.
+    int settings = 0;
+    const SUBCLASSPROC count = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR counter) -> LRESULT {
+        *reinterpret_cast<int*>(counter) += message == WM_SETTEXT ? 1 : 0;
+        return DefSubclassProc(window, message, wParam, lParam);
+    };
+    ASSERT_TRUE(SetWindowSubclass(w.label(2), count, 1, reinterpret_cast<DWORD_PTR>(&settings)));
+    for (int tick = 0; tick < 5; ++tick) {
+        w.tick();
+    }
+    RemoveWindowSubclass(w.label(2), count, 1);
+    EXPECT_EQ(settings, 1);
+    EXPECT_EQ(w.caption(2), L"2026/12/8 18:53:07");
+
     // The keyboard order is the z-order of the controls that take the focus.
     std::vector<HWND> stops;
     for (HWND child = GetWindow(w.hwnd(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -380,12 +380,12 @@ void expectLabelsIn(const Window& w, COLORREF ground, COLORREF text)
         SetBkColor(dc, RGB(1, 2, 3));
         SendMessageW(w.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(w.control(name)));
-        EXPECT_NE(GetBkColor(dc), ground) << name;
+        EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_3DFACE)) << name;
         DeleteDC(dc);
     }
 }
 
-TEST(Win32Scheme, HighContrastTakesTheSchemesOwnColoursAndFollowsItsChanges)
+TEST(Win32Scheme, HighContrastTakesTheSchemesOwnColoursAndFollowsItsChangesLeakingNothing)
 {
     bool highContrast = false;
     win32::Form1WindowOptions options = fixedClock();
@@ -405,6 +405,15 @@ TEST(Win32Scheme, HighContrastTakesTheSchemesOwnColoursAndFollowsItsChanges)
     SendMessageW(w.hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
     expectLabelsIn(w, kGround, GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_EQ(paintedPixels(w, rect(10, 270, 1, 1)).front(), kGround);
+
+    // A hundred changes of the scheme leave as many GDI objects to make as
+    // before: each ground's brush goes with the next.
+    const std::size_t headroom = gdiHeadroom();
+    for (int change = 0; change < 100; ++change) {
+        highContrast = change % 2 == 0;
+        SendMessageW(w.hwnd(), change % 4 < 2 ? WM_SETTINGCHANGE : WM_SYSCOLORCHANGE, 0, 0);
+    }
+    EXPECT_EQ(gdiHeadroom(), headroom);
 }
 
 // Run by CTest in a prefix of its own whose scheme has white text on black
@@ -439,6 +448,21 @@ TEST(Win32Scheme, LabelsReadableUnderALightTextScheme)
     const COLORREF white = RGB(255, 255, 255);
     ASSERT_TRUE(SetSysColors(1, &element, &white));
     expectLabelsIn(w, kGround, RGB(0, 0, 0));
+
+    // A high-contrast black scheme is taken whole: white text on black, not
+    // the black of the light-blue ground.
+    win32::Form1WindowOptions options = fixedClock();
+    options.highContrast = [] { return true; };
+    Window contrast(std::move(options));
+    contrast.tick();
+    contrast.form->show(SW_SHOWNOACTIVATE);
+    expectLabelsIn(contrast, RGB(0, 0, 0), white);
+    int light = 0;
+    for (COLORREF pixel : paintedPixels(contrast, contrast.clientRect(contrast.label(1)))) {
+        light += brightness(pixel) > 192 ? 1 : 0;
+    }
+    EXPECT_GT(light, 100);
+    EXPECT_EQ(paintedPixels(contrast, rect(10, 270, 1, 1)).front(), RGB(0, 0, 0));
 }
 
 }  // namespace
