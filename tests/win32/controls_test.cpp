@@ -38,6 +38,7 @@ static void PrintTo(ControlFault fault, std::ostream* out)
         "CannotSetCaption",
         "CannotFormDateTime",
         "CannotFormNumber",
+        "CannotRedraw",
     };
     const auto index = static_cast<std::size_t>(fault);
     *out << (index < std::size(kNames) ? kNames[index] : "ControlFault(" + std::to_string(index) + ")");

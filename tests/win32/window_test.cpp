@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -466,7 +467,7 @@ TEST(Win32Window, FailedControlOperationIsReportedAndStopsTheTimer)
     EXPECT_EQ(w.caption(2), L"stopped");
 }
 
-TEST(Win32Window, FailedCaptionIsReported)
+TEST(Win32Window, FailuresAreReportedAsWhatFailedAndNothingLeavesTheWindowProcedure)
 {
     std::wstring reported;
     Window w(reportingTo(reported));
@@ -475,6 +476,20 @@ TEST(Win32Window, FailedCaptionIsReported)
     EXPECT_NE(reported.find(L"Label2: cannot set the caption"), std::wstring::npos) << utf8(reported);
     // The tick ended at the failure: nothing else of it ran.
     EXPECT_TRUE(w.items(2).empty());
+
+    // A clock that cannot be read fails no control and no redraw: a failure
+    // of the window's. A report that fails in turn goes no further than the
+    // window procedure (the test's main ends the run at once otherwise).
+    std::vector<ControlFault> faults;
+    win32::Form1WindowOptions options = fixedClock();
+    options.now = []() -> SYSTEMTIME { throw std::runtime_error("no clock"); };
+    options.onFatalError = [&faults](const ControlError& error) {
+        faults.push_back(error.fault());
+        throw std::runtime_error("the report fails too");
+    };
+    Window failing(std::move(options));
+    failing.tick();
+    EXPECT_EQ(faults, std::vector<ControlFault>{ControlFault::Other});
 }
 
 }  // namespace
