@@ -32,6 +32,7 @@ int widestEntry(const Window& w, int box)
 struct OpenList {
     int clientWidth = 0;  // where entries are drawn, less border and scroll bar
     int windowWidth = 0;
+    int clientHeight = 0;  // kVisibleEntries entries, whatever the box's height
     bool scrolls = false;
 };
 
@@ -46,6 +47,7 @@ OpenList open(const Window& w, int box)
     RECT window{};
     GetWindowRect(w.list(box), &window);
     seen.clientWidth = client.right;
+    seen.clientHeight = client.bottom;
     seen.windowWidth = window.right - window.left;
     seen.scrolls = (GetWindowLongW(w.list(box), GWL_STYLE) & WS_VSCROLL) != 0;
     SendMessageW(w.combo(box), CB_SHOWDROPDOWN, FALSE, 0);
@@ -84,6 +86,8 @@ TEST(Win32OpenList, ShowsEveryEntryWholeAndFollowsEachRefill)
     cities = open(w, 2);
     EXPECT_TRUE(cities.scrolls);
     EXPECT_GE(cities.clientWidth, widestEntry(w, 2) + 2);
+    EXPECT_EQ(cities.clientHeight,
+              win32::Form1Window::kVisibleEntries * SendMessageW(w.list(2), LB_GETITEMHEIGHT, 0, 0));
 
     // 海南's two short cities: the list shrinks back to the box.
     w.type(1, L"海南");
