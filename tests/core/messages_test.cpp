@@ -120,8 +120,11 @@ TEST(FatalMessage, EveryFaultInPlainChinese)
             EXPECT_TRUE(letters.empty() || letters == u"TDS") << std::string(letters.begin(), letters.end());
         }
     }
-    // A failure raised without a fault still reads in Chinese.
+    // A failure raised without a fault still reads in Chinese, and the
+    // window's own failures other than a redraw say no more than that.
     EXPECT_EQ(faultSentence(ControlError("injected failure")), u"窗口的一项操作失败。");
+    EXPECT_EQ(faultSentence(ControlError(ControlFault::Other, {}, "no clock")), u"窗口的一项操作失败。");
+    EXPECT_EQ(faultSentence(ControlError(ControlFault::CannotRedraw, {}, "no font")), u"无法按屏幕的缩放比例重新绘制窗口。");
 }
 
 }  // namespace
