@@ -312,13 +312,13 @@ void Form1Window::applyColours()
 
 void Form1Window::showLogo()
 {
+    // The pixmap shown carries the scale it was chosen for.
     const qreal ratio = devicePixelRatioF();
-    if (ratio == logoRatio_) {
+    if (!Image1->pixmap().isNull() && Image1->pixmap().devicePixelRatio() == ratio) {
         return;
     }
     // The one drawing in use is held; the one it replaces goes.
     Image1->setPixmap(logoFor(ratio, *layout::find("Image1")));
-    logoRatio_ = ratio;
 }
 
 void Form1Window::keepOnScreen()

@@ -64,7 +64,6 @@ private:
     QPushButton* Command1 = nullptr;
     QLabel* Image1 = nullptr;
     QTimer* Timer1 = nullptr;
-    qreal logoRatio_ = 0;  // the scale the logo shown was chosen for
     bool placed_ = false;
 
     std::unique_ptr<QtComboBox> combo1_;

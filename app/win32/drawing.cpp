@@ -25,16 +25,6 @@ constexpr const layout::FontStyle* kFontStyles[] = {
     throw std::runtime_error(std::string("cannot make ") + what + " (error " + std::to_string(GetLastError()) + ")");
 }
 
-// A function that only newer Windows has, looked up at run time so that the
-// program still starts without it; null where it is missing.
-template <typename Function>
-Function systemFunction(const wchar_t* module, const char* name)
-{
-    HMODULE loaded = GetModuleHandleW(module);
-    return loaded != nullptr ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(loaded, name)))
-                             : nullptr;
-}
-
 HFONT makeFont(const layout::FontStyle& style, UINT dpi)
 {
     HFONT font = CreateFontW(-scaledAt(style.pixelHeight, dpi), 0, 0, 0, layout::kFontWeight, FALSE, FALSE, FALSE,

@@ -11,6 +11,18 @@
 
 namespace chengxi::win32 {
 
+// A function of a loaded system module (user32, comctl32) that only newer
+// Windows has, such as the per-monitor DPI ones of Windows 10, looked up at
+// run time so that the program still starts without it; null where it is
+// missing.
+template <typename Function>
+Function systemFunction(const wchar_t* module, const char* name)
+{
+    HMODULE loaded = GetModuleHandleW(module);
+    return loaded != nullptr ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(loaded, name)))
+                             : nullptr;
+}
+
 // A pixel length of the layout (96 dpi) at `dpi`.
 inline int scaledAt(int pixels, UINT dpi)
 {

@@ -35,22 +35,12 @@ std::size_t indexOf(std::string_view name)
     return entry != nullptr ? static_cast<std::size_t>(entry - layout::kControls.data()) : layout::kControls.size();
 }
 
-// A function of user32 that only newer Windows has (the per-monitor DPI
-// ones came with Windows 10), looked up at run time so that the program
-// still starts without it; null where it is missing.
-template <typename Function>
-Function user32Function(const char* name)
-{
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-
 // The display's dots per inch for `window`: per monitor where Windows knows
 // it (Windows 10), else the system's.
 UINT displayDpi(HWND window)
 {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = user32Function<GetDpiForWindowFn>("GetDpiForWindow");
+    static const auto getDpiForWindow = systemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
     if (getDpiForWindow != nullptr && window != nullptr) {
         if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
             return dpi;
@@ -66,7 +56,7 @@ UINT displayDpi(HWND window)
 void addFrame(RECT& rect, UINT dpi)
 {
     using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    static const auto forDpi = user32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    static const auto forDpi = systemFunction<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
     if (forDpi == nullptr || !forDpi(&rect, kWindowStyle, FALSE, kWindowExStyle, dpi)) {
         AdjustWindowRectEx(&rect, kWindowStyle, FALSE, kWindowExStyle);
     }

@@ -83,15 +83,8 @@ HBITMAP loadPictureResource(HMODULE module, const wchar_t* name, UINT width, UIN
         source = scaler.get();
     }
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = static_cast<LONG>(width);
-    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    HBITMAP bitmap = createPixelBitmap(static_cast<int>(width), static_cast<int>(height), &pixels);
     if (bitmap == nullptr) {
         throw std::runtime_error("logo: no memory for the picture");
     }
@@ -102,6 +95,18 @@ HBITMAP loadPictureResource(HMODULE module, const wchar_t* name, UINT width, UIN
         check(copied, "copying the pixels");
     }
     return bitmap;
+}
+
+HBITMAP createPixelBitmap(int width, int height, void** bits)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
 }  // namespace chengxi::win32

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/picture.h"
 #include "app/win32/win32_controls.h"
 #include "tests/win32/window_support.h"
 
@@ -254,15 +255,8 @@ Pixels painted(HWND control)
     Pixels pixels;
     pixels.width = static_cast<UINT>(client.right);
     pixels.height = static_cast<UINT>(client.bottom);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP copy = win32::createPixelBitmap(client.right, client.bottom, &bits);
     HDC window = GetDC(control);
     HDC dc = CreateCompatibleDC(window);
     HGDIOBJ old = SelectObject(dc, copy);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/picture.h"
 #include "tests/win32/window_support.h"
 
 namespace chengxi::testing {
@@ -243,15 +244,8 @@ TEST(Win32Window, FontsAt144Dpi)
 // `icon` drawn at `size` pixels on a ground of `ground`, read back.
 std::vector<COLORREF> drawnOn(HICON icon, int size, COLORREF ground)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP canvas = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP canvas = win32::createPixelBitmap(size, size, &bits);
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, canvas);
     HBRUSH brush = CreateSolidBrush(ground);
