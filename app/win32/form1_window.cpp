@@ -266,6 +266,12 @@ HWND Form1Window::control(std::string_view name) const
     return index < controls_.size() ? controls_[index] : nullptr;
 }
 
+const layout::Control* Form1Window::entryOf(HWND window) const
+{
+    const auto found = std::find(controls_.begin(), controls_.end(), window);
+    return found != controls_.end() ? &layout::kControls[static_cast<std::size_t>(found - controls_.begin())] : nullptr;
+}
+
 int Form1Window::controlId(std::string_view name)
 {
     const std::size_t index = indexOf(name);
@@ -581,6 +587,16 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
 void Form1Window::command(WPARAM wParam)
 {
     const auto id = static_cast<int>(LOWORD(wParam));
+    if (id == IDOK) {
+        // Enter, as the dialog manager hands it on wherever the focus is not
+        // on the default push button; only Tab makes 查询 that, so after a
+        // click, or with the window back in front, Enter on 查询 comes here.
+        // The focused button answers it; a combo box does not.
+        if (const layout::Control* focused = entryOf(GetFocus()); focused != nullptr && focused->kind == Kind::Button) {
+            run(&Form1::Command1_Click);
+        }
+        return;
+    }
     const auto index = static_cast<std::size_t>(id - kFirstControlId);
     if (id < kFirstControlId || index >= controls_.size()) {
         return;
@@ -609,12 +625,8 @@ HBRUSH Form1Window::labelColours(HDC dc, HWND control) const
 {
     // The labels and the image are drawn on the window's own ground; the
     // combo boxes and the button keep the system's colours.
-    const auto found = std::find(controls_.begin(), controls_.end(), control);
-    if (found == controls_.end()) {
-        return nullptr;
-    }
-    const Kind kind = layout::kControls[static_cast<std::size_t>(found - controls_.begin())].kind;
-    if (kind != Kind::Label && kind != Kind::Image) {
+    const layout::Control* entry = entryOf(control);
+    if (entry == nullptr || (entry->kind != Kind::Label && entry->kind != Kind::Image)) {
         return nullptr;
     }
     SetBkColor(dc, ground_);

@@ -107,6 +107,10 @@ private:
     void updateColours();
     void startTimer();
 
+    // The layout's entry of one of the window's controls; null for any other
+    // window.
+    const layout::Control* entryOf(HWND window) const;
+
     // The window's answers to Windows' messages.
     void command(WPARAM wParam);
     void fitOpenList(HWND box) const;

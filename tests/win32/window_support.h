@@ -158,8 +158,9 @@ struct Window {
 };
 
 // Runs the thread's message loop until `done()` or `milliseconds` pass.
-template <typename Done>
-bool pumpUntil(Done done, DWORD milliseconds)
+// `handled(message)`, where given, sees each message first and may take it.
+template <typename Done, typename Handled = bool (*)(MSG&)>
+bool pumpUntil(Done done, DWORD milliseconds, Handled handled = [](MSG&) { return false; })
 {
     const ULONGLONG until = GetTickCount64() + milliseconds;
     while (!done()) {
@@ -169,11 +170,37 @@ bool pumpUntil(Done done, DWORD milliseconds)
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+            if (!handled(message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
         }
     }
     return true;
+}
+
+// Presses and releases `key` as the keyboard does, through the system's
+// input queue to the focused control, and runs the program's message loop
+// (keyboard navigation first, as in main.cpp) until the key is up again:
+// what the key does is done on return. False if it never arrived.
+inline bool pressKey(const Window& w, WORD key, bool extended = false)
+{
+    INPUT strokes[2]{};
+    for (INPUT& stroke : strokes) {
+        stroke.type = INPUT_KEYBOARD;
+        stroke.ki.wVk = key;
+        stroke.ki.dwFlags = extended ? KEYEVENTF_EXTENDEDKEY : 0;
+    }
+    strokes[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    if (SendInput(2, strokes, sizeof(INPUT)) != 2) {
+        return false;
+    }
+    bool released = false;
+    return pumpUntil(
+        [&] { return released; }, 5000, [&](MSG& message) {
+            released = released || (message.message == WM_KEYUP && message.wParam == key);
+            return w.form->translateDialogMessage(message);
+        });
 }
 
 }  // namespace chengxi::testing

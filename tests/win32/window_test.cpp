@@ -334,7 +334,7 @@ HWND focusedControl(const Window& w)
     return focus;
 }
 
-TEST(Win32Window, TabOrderAndInitialFocus)
+TEST(Win32Window, TabOrderInitialFocusAndEnterOnTheButton)
 {
     Window w;
     w.form->show();
@@ -356,6 +356,65 @@ TEST(Win32Window, TabOrderAndInitialFocus)
     SetFocus(nullptr);
     SendMessageW(w.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
     EXPECT_EQ(GetFocus(), w.edit(3));
+
+    // Enter on 查询 queries however the button came to have the focus: Tab,
+    // a click, the window coming back to the front; in a combo box it does
+    // nothing. Real keys, through the program's message loop; each time
+    // another district stands in the box, so that a query shows.
+    w.tick();
+    w.type(1, L"安徽");
+    w.tick();
+    ASSERT_EQ(w.comboText(3), L"枞阳县");
+
+    // Tabbed onto.
+    SetFocus(w.edit(1));
+    ASSERT_TRUE(pressKey(w, VK_TAB));
+    ASSERT_EQ(GetFocus(), w.button());
+    ASSERT_TRUE(pressKey(w, VK_RETURN));
+    EXPECT_EQ(w.caption(8), L"146");
+
+    // Tabbed away, then clicked: the click queries and leaves the focus there.
+    ASSERT_TRUE(pressKey(w, VK_TAB));
+    ASSERT_EQ(focusedControl(w), w.combo(2));
+    w.type(3, L"大观区");
+    w.click();
+    ASSERT_EQ(GetFocus(), w.button());
+    EXPECT_EQ(w.caption(8), L"144");
+    w.type(3, L"怀宁县");
+    ASSERT_TRUE(pressKey(w, VK_RETURN));
+    EXPECT_EQ(w.caption(8), L"121");
+    EXPECT_EQ(w.caption(10), L"0.13mg/L");
+    // The keypad's Enter, and Space, as before.
+    w.type(3, L"潜山县");
+    ASSERT_TRUE(pressKey(w, VK_RETURN, true));
+    EXPECT_EQ(w.caption(8), L"48");
+    w.type(3, L"宿松县");
+    ASSERT_TRUE(pressKey(w, VK_SPACE));
+    EXPECT_EQ(w.caption(8), L"89");
+
+    // The window sent to the back and brought to the front again.
+    SendMessageW(w.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+    SetFocus(nullptr);
+    SendMessageW(w.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+    ASSERT_EQ(GetFocus(), w.button());
+    w.type(3, L"太湖县");
+    ASSERT_TRUE(pressKey(w, VK_RETURN));
+    EXPECT_EQ(w.caption(8), L"65");
+
+    // In a combo box, reached by Tab or by a click, Enter stays the box's.
+    w.type(3, L"桐城市");
+    for (HWND box : {w.edit(2), w.edit(3)}) {
+        if (box == w.edit(2)) {
+            ASSERT_TRUE(pressKey(w, VK_TAB));
+        } else {
+            SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            SendMessageW(box, WM_LBUTTONUP, 0, 0);
+        }
+        ASSERT_EQ(GetFocus(), box);
+        ASSERT_TRUE(pressKey(w, VK_RETURN));
+        ASSERT_TRUE(pressKey(w, VK_RETURN, true));
+        EXPECT_EQ(w.caption(8), L"65");
+    }
 }
 
 TEST(Win32Window, TimerTicksEvery100MsAndDrivesTheFirstTick)
