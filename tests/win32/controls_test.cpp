@@ -17,6 +17,7 @@
 #include <ostream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/win32/picture.h"
@@ -316,13 +317,136 @@ int repeatedLines(const Pixels& picture, bool columns)
     return repeated;
 }
 
+// Every DeleteObject this test program makes while a ledger lives, with
+// those that failed: a GDI object deleted twice fails the second time, as
+// does a handle that never was one. It takes the place of DeleteObject in
+// the program's import table, through which the window's code calls it.
+class DeletionLedger {
+public:
+    DeletionLedger() : slot_(importSlot("gdi32.dll", "DeleteObject"))
+    {
+        if (slot_ != nullptr) {
+            failed_.clear();
+            real_ = reinterpret_cast<DeleteObjectFn>(*slot_);
+            replace(reinterpret_cast<void*>(&recorded));
+        }
+    }
+    ~DeletionLedger()
+    {
+        if (slot_ != nullptr) {
+            replace(reinterpret_cast<void*>(real_));
+        }
+    }
+    DeletionLedger(const DeletionLedger&) = delete;
+    DeletionLedger& operator=(const DeletionLedger&) = delete;
+
+    bool hooked() const { return slot_ != nullptr; }
+    const std::vector<HGDIOBJ>& failed() const { return failed_; }
+
+private:
+    using DeleteObjectFn = BOOL(WINAPI*)(HGDIOBJ);
+
+    // The entry of the import table through which this program calls
+    // `function` of `module`; null where it imports no such function.
+    static void** importSlot(const char* module, const char* function)
+    {
+        auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+        const auto* headers =
+            reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        const IMAGE_DATA_DIRECTORY& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        for (auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+             dll->Name != 0; ++dll) {
+            if (lstrcmpiA(reinterpret_cast<const char*>(base + dll->Name), module) != 0) {
+                continue;
+            }
+            const auto* name = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
+            auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+            for (; name->u1.AddressOfData != 0; ++name, ++slot) {
+                if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) &&
+                    std::string_view(reinterpret_cast<const char*>(
+                        reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData)->Name)) ==
+                        function) {
+                    return reinterpret_cast<void**>(&slot->u1.Function);
+                }
+            }
+        }
+        return nullptr;
+    }
+    void replace(void* function)
+    {
+        DWORD protection = 0;
+        VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
+        *slot_ = function;
+        VirtualProtect(slot_, sizeof *slot_, protection, &protection);
+    }
+    static BOOL WINAPI recorded(HGDIOBJ object)
+    {
+        const BOOL deleted = real_(object);
+        if (!deleted && object != nullptr) {
+            failed_.push_back(object);
+        }
+        return deleted;
+    }
+
+    static inline DeleteObjectFn real_ = nullptr;
+    static inline std::vector<HGDIOBJ> failed_;
+    void** slot_;
+};
+
+// Makes an image control hand back the very bitmap it was last given, as a
+// static control does that shows that bitmap rather than a copy of its own
+// (Windows' own, for a bitmap without alpha); Wine's always copies. The copy
+// it made is deleted here.
+class KeepingImageControl {
+public:
+    explicit KeepingImageControl(HWND control) : control_(control)
+    {
+        given_ = nullptr;
+        original_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&procedure)));
+    }
+    ~KeepingImageControl()
+    {
+        if (IsWindow(control_)) {
+            SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+        }
+    }
+    KeepingImageControl(const KeepingImageControl&) = delete;
+    KeepingImageControl& operator=(const KeepingImageControl&) = delete;
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        const LRESULT result = CallWindowProcW(original_, window, message, wParam, lParam);
+        if (message != STM_SETIMAGE || wParam != IMAGE_BITMAP) {
+            return result;
+        }
+        const HBITMAP previous = std::exchange(given_, reinterpret_cast<HBITMAP>(lParam));
+        // Until the first bitmap given here, what the control held is unknown.
+        if (previous == nullptr) {
+            return result;
+        }
+        if (result != 0 && reinterpret_cast<HBITMAP>(result) != previous) {
+            DeleteObject(reinterpret_cast<HBITMAP>(result));
+        }
+        return reinterpret_cast<LRESULT>(previous);
+    }
+
+    static inline WNDPROC original_ = nullptr;
+    static inline HBITMAP given_ = nullptr;
+    HWND control_;
+};
+
 // Each screen's scale shows the logo drawn for it, pixel for pixel as
 // decoded, the right way up and its colours in their places: the picture at
 // 100 %, and at 125 and 150 % drawings whose edges are as sharp as the
 // picture's at 100 %, not the picture blown up. Taken at the start and on a
-// move to a screen of another scale alike.
-TEST(Win32Logo, ShownAsTheDrawingForItsScale)
+// move to a screen of another scale alike. And each bitmap is deleted
+// once, whichever of the window and its image control owns it.
+TEST(Win32Logo, ShownAsTheDrawingForItsScaleAndDeletedOnce)
 {
+    DeletionLedger ledger;
+    ASSERT_TRUE(ledger.hooked());
     const Pixels picture = decodeResource(L"LOGO");
     ASSERT_FALSE(picture.rgb.empty());
     // A picture that tells top from bottom, and a pixel whose channels differ
@@ -372,6 +496,19 @@ TEST(Win32Logo, ShownAsTheDrawingForItsScale)
         EXPECT_LE(repeatedLines(logo, false), static_cast<int>(logo.height / 20));
         EXPECT_LE(repeatedLines(logo, true), static_cast<int>(logo.width / 20));
     }
+
+    // Moved on, and the windows closed, with an image control that copies
+    // (Wine's) and with one that hands back the bitmap it was given: neither
+    // a copy nor the drawing's own logo is deleted a second time.
+    KeepingImageControl keeping(moved.control("Image1"));
+    for (const UINT dpi : {96u, 120u, 144u}) {
+        suggested = RECT{100, 100, 100 + MulDiv(672, static_cast<int>(dpi), 96), 421};
+        SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    }
+    for (Window* window : {&atStart, &large, &moved}) {
+        window->form.reset();
+    }
+    EXPECT_TRUE(ledger.failed().empty()) << ledger.failed().size() << " objects deleted that were none";
 }
 
 }  // namespace

@@ -238,14 +238,26 @@ TEST(Win32Screens, IconsAtTheSizesOfTheScreen)
     EXPECT_EQ(iconSize(windowIcon(large, ICON_SMALL)).cx, 24);
 }
 
-TEST(Win32Screens, DpiChangesLeakNothing)
+// Opens the list of `box` as a click on its arrow does, and closes it again:
+// the window fits the list to its widest entry as it opens.
+void openAndCloseList(const Window& w, int box)
+{
+    SendMessageW(w.combo(box), CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(w.combo(box), CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+TEST(Win32Screens, DpiChangesAndOpenListsLeakNothing)
 {
     Window w;
-    // Once to each screen first: what Windows itself keeps the first time
-    // (the brushes and fonts of the frame at a new scale) is not the
-    // window's.
+    w.form->show(SW_SHOWNOACTIVATE);
+    w.tick();
+    // Once to each screen first, and a list opened on each: what Windows
+    // itself keeps the first time (the brushes and fonts of the frame at a
+    // new scale, the list's device context) is not the window's.
     moveToScreen(w, 144, rect(100, 100, 1000, 480));
+    openAndCloseList(w, 3);
     moveToScreen(w, 96, rect(100, 100, 672, 321));
+    openAndCloseList(w, 3);
     const std::size_t headroom = gdiHeadroom();
     ASSERT_GT(headroom, 1000u);
 
@@ -256,6 +268,7 @@ TEST(Win32Screens, DpiChangesLeakNothing)
     for (int change = 1; change <= 100; ++change) {
         const UINT dpi = change % 2 == 1 ? 144 : 96;
         moveToScreen(w, dpi, rect(100 + change, 100, 1000, 480));
+        openAndCloseList(w, 3);
         SCOPED_TRACE("change " + std::to_string(change));
         // The bitmap shown before is no GDI object any more, nor are the
         // fonts and the logo the window drew with; the brush stays.
@@ -276,7 +289,8 @@ TEST(Win32Screens, DpiChangesLeakNothing)
         objects = now;
         icons = w.form->icons();
     }
-    // As many objects left to make as before.
+    // As many objects left to make as before: each device context taken to
+    // measure the entries was given back.
     EXPECT_EQ(gdiHeadroom(), headroom);
 }
 
