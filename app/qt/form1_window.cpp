@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QIconEngine>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "app/core/colours.h"
 #include "app/core/form1_layout.h"
@@ -156,39 +158,52 @@ QPixmap logoFor(qreal ratio, const layout::Control& place)
 }
 
 // The window's icon in the sizes it is drawn in, for title bars, task bars
-// and switchers at scales up to 200 %. Each image is read when asked for and
-// not kept: the window system takes its own copy, and the window shows none
-// of them itself. The 256 px drawing stays out: handing it over as well
-// costs the window half a megabyte of memory at start-up, and what shows an
-// application that large (menus, software centres) takes the installed
-// theme icon.
+// and switchers, each at the screen's scale: at 200 % a 16 px icon is the
+// 32 px drawing, and the 128 px one the 256 px drawing. Each image is read
+// when asked for and not kept: the window system takes its own copy, and
+// the window shows none of them itself. The sizes offered stop at 128 px:
+// handing over the 256 px drawing at every scale costs the window half a
+// megabyte of memory at start-up, and what shows an application that large
+// (menus, software centres) takes the installed theme icon.
 class AppIconEngine final : public QIconEngine {
 public:
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
         // The drawing of that size, else the next larger one scaled down.
         const int wanted = std::max(size.width(), size.height());
-        const auto found = std::find_if(std::begin(kSizes), std::end(kSizes), [&](int s) { return s >= wanted; });
-        const int drawn = found != std::end(kSizes) ? *found : kSizes[std::size(kSizes) - 1];
-        QPixmap image(QStringLiteral(":/assets/icon-%1.png").arg(drawn));
-        return image.size() == size ? image : image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const auto found = std::find_if(std::begin(kDrawn), std::end(kDrawn), [&](int s) { return s >= wanted; });
+        const int drawn = found != std::end(kDrawn) ? *found : kDrawn[std::size(kDrawn) - 1];
+        // Read as an image: a pixmap read from a file stays in the
+        // application's pixmap cache.
+        QImage image(QStringLiteral(":/assets/icon-%1.png").arg(drawn));
+        if (image.size() != size) {
+            image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        return QPixmap::fromImage(std::move(image));
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+        // In the device's pixels, as a title bar at 200 % paints it.
+        const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap image = pixmap(rect.size() * ratio, mode, state);
+        image.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, image);
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        for (const int size : kSizes) {
-            sizes.append(QSize(size, size));
+        for (const int size : kDrawn) {
+            if (size <= kLargestOffered) {
+                sizes.append(QSize(size, size));
+            }
         }
         return sizes;
     }
     QIconEngine* clone() const override { return new AppIconEngine; }
 
 private:
-    static constexpr int kSizes[] = {16, 32, 48, 64, 128};
+    static constexpr int kDrawn[] = {16, 32, 48, 64, 128, 256};
+    static constexpr int kLargestOffered = 128;
 };
 
 QWidget* makeControl(QWidget* parent, const layout::Control& entry)

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <optional>
@@ -224,11 +225,31 @@ TEST(Window, Geometry)
     // the drawing itself.
     const QIcon icon = w.form->windowIcon();
     EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+    const auto drawing = [](int size) {
+        return QImage(QStringLiteral(":/assets/icon-%1.png").arg(size))
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
     for (const int size : {16, 32, 48, 64, 128}) {
-        const QImage drawing(QStringLiteral(":/assets/icon-%1.png").arg(size));
-        EXPECT_TRUE(icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
-                    drawing.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+        EXPECT_TRUE(icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(
+                        QImage::Format_ARGB32_Premultiplied) == drawing(size))
             << size;
+    }
+    // At 200 %, each size is the drawing of twice its size, up to the 256 px
+    // one itself: as the window hands it to the window system, and as a
+    // title bar paints it into pixels of that ratio.
+    for (const int size : {16, 24, 32, 64, 128}) {
+        EXPECT_TRUE(icon.pixmap(QSize(size, size), 2.0).toImage().convertToFormat(
+                        QImage::Format_ARGB32_Premultiplied) == drawing(2 * size))
+            << size << " at 2";
+        QPixmap titleBar(2 * size, 2 * size);
+        titleBar.setDevicePixelRatio(2.0);
+        titleBar.fill(Qt::transparent);
+        {
+            QPainter painter(&titleBar);
+            icon.paint(&painter, QRect(0, 0, size, size));
+        }
+        EXPECT_TRUE(titleBar.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) == drawing(2 * size))
+            << size << " painted at 2";
     }
 
     // Shown on an ordinary screen, it stands at its place.
