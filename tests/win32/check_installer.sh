@@ -5,8 +5,19 @@
 #   install_and_uninstall    installs into Program Files and checks the
 #                            program, the uninstaller with the program's icon,
 #                            the Start-menu shortcut and the Add/Remove
-#                            Programs entry; uninstalls and checks that all of
-#                            it is gone.
+#                            Programs entry; uninstalls, with files an
+#                            interrupted installation left beside the program,
+#                            and checks that all of it is gone.
+#   read_only_program        installs again over a program file that is only
+#                            read-only, not running, as an ordinary user (Wine
+#                            lets root write to a read-only file): the
+#                            installer must go through.
+#   failed_upgrade           makes the installer fail after it has written its
+#                            files and its entry (a folder stands where the
+#                            shortcut goes): before any installation, and over
+#                            an earlier one with a program, version and
+#                            publisher of its own; checks that each time what
+#                            stood before stands as it was, value for value.
 #   unwritable_file          installs where the program's file cannot be
 #                            written, and checks that the installer fails and
 #                            leaves nothing behind: no file, no shortcut, no
@@ -331,8 +342,72 @@ install_and_uninstall)
     [ "$size" = "$kib" ] || [ "$size" = "$((kib + 1))" ] \
         || fail "Uninstall key: EstimatedSize is '$size', not $kib KiB"
 
+    # What an installation that stopped midway leaves beside the program goes
+    # with it.
+    for left in chengxi-water.exe.old chengxi-water.exe.new uninstall.exe.old uninstall.exe.new; do
+        printf 'left behind\n' >"$instdir/$left"
+    done
     uninstall || fail "the uninstaller exited with $?"
     expect_no_installation "after uninstalling"
+    ;;
+
+read_only_program)
+    # In a copy of the prefix, with a copy of the installer; run as root, both
+    # belong to an ordinary user, who may not write to a read-only file, and
+    # the user's Wine runs with a folder of its own.
+    user_work=$(mktemp -d "${TMPDIR:-/tmp}/chengxi-installer-user.XXXXXX")
+    trap 'finish; user_wine wineserver -k 2>/dev/null || true; rm -rf "$user_work"' EXIT
+    cp -a "$prefix" "$user_work/prefix"
+    cp "$installer" "$user_work/installer.exe"
+    mkdir "$user_work/tmp"
+    if [ "$(id -u)" -eq 0 ]; then
+        chown -R nobody:nogroup "$user_work"
+        as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }
+    else
+        as_user() { "$@"; }
+    fi
+    user_instdir="$user_work/prefix/drive_c/Program Files/$name"
+    user_wine() {
+        as_user env -C "$user_work" HOME="$user_work/tmp" TMPDIR="$user_work/tmp" WINEPREFIX="$user_work/prefix" \
+            WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" "$@"
+    }
+    user_install() {
+        log_line "wine installer.exe /S, as $(as_user id -un), in a copy of the prefix"
+        user_wine timeout 30 wine installer.exe /S </dev/null >>"$log" 2>&1
+    }
+    user_install || { fail "the installer exited with $?"; exit 1; }
+    chmod a-w "$user_instdir/chengxi-water.exe"
+    status=0
+    user_install || status=$?
+    [ "$status" -eq 0 ] || fail "the installer exited with $status over a read-only program file that is not running"
+    cmp -s "$program" "$user_instdir/chengxi-water.exe" \
+        || fail "over a read-only program file: chengxi-water.exe is not the program built"
+    [ ! -e "$user_instdir/chengxi-water.exe.old" ] || fail "over a read-only program file: chengxi-water.exe.old is left"
+    ;;
+
+failed_upgrade)
+    # A folder where the Start-menu shortcut goes: the installer has put its
+    # files in place and written its entry when the shortcut fails.
+    mkdir -p "$shortcut"
+    expect_failed_install "before any installation, with a folder in the shortcut's place"
+
+    # An earlier installation: a program file, a version and a publisher of
+    # its own, and a value the new one writes missing.
+    rmdir "$shortcut"
+    wine_run "$installer" /S || { fail "the installer exited with $?"; exit 1; }
+    printf 'an earlier build' >>"$instdir/chengxi-water.exe"
+    wine_run reg add "$key" /v DisplayVersion /t REG_SZ /d 0.9.0.0 /f || fail "cannot change the Uninstall key"
+    wine_run reg add "$key" /v Publisher /t REG_SZ /d "an earlier publisher" /f || fail "cannot change the Uninstall key"
+    wine_run reg delete "$key" /v NoRepair /f || fail "cannot change the Uninstall key"
+    rm "$shortcut"
+    mkdir "$shortcut"
+    expect_failed_install "over an earlier installation, with a folder in the shortcut's place"
+    values=$(read_uninstall_key) || fail "no Uninstall key after the failed upgrade"
+    expect_value DisplayVersion 0.9.0.0
+    expect_value Publisher "an earlier publisher"
+
+    rmdir "$shortcut"
+    remove_installation
     ;;
 
 unwritable_file)
