@@ -179,20 +179,20 @@ bool pumpUntil(Done done, DWORD milliseconds, Handled handled = [](MSG&) { retur
     return true;
 }
 
-// Presses and releases `key` as the keyboard does, through the system's
-// input queue to the focused control, and runs the program's message loop
-// (keyboard navigation first, as in main.cpp) until the key is up again:
-// what the key does is done on return. False if it never arrived.
+// Presses and releases `key` as the keyboard's messages reach the focused
+// control: queued for it, and taken by the program's message loop (keyboard
+// navigation first, as in main.cpp) until the key is up again, so that what
+// the key does is done on return. Queued here rather than through SendInput,
+// whose keys go to whichever window is in front, where other tests running
+// in the same prefix at the same time open theirs. False if the key never
+// came through.
 inline bool pressKey(const Window& w, WORD key, bool extended = false)
 {
-    INPUT strokes[2]{};
-    for (INPUT& stroke : strokes) {
-        stroke.type = INPUT_KEYBOARD;
-        stroke.ki.wVk = key;
-        stroke.ki.dwFlags = extended ? KEYEVENTF_EXTENDEDKEY : 0;
-    }
-    strokes[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    if (SendInput(2, strokes, sizeof(INPUT)) != 2) {
+    HWND focus = GetFocus();
+    const auto scanCode = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    const LPARAM down = 1 | scanCode << 16 | (extended ? LPARAM{1} << 24 : 0);
+    const LPARAM up = down | LPARAM{1} << 30 | LPARAM{1} << 31;
+    if (focus == nullptr || !PostMessageW(focus, WM_KEYDOWN, key, down) || !PostMessageW(focus, WM_KEYUP, key, up)) {
         return false;
     }
     bool released = false;
