@@ -11,11 +11,14 @@
 #   read_only_program        installs again over a program file that is only
 #                            read-only, not running, as an ordinary user (Wine
 #                            lets root write to a read-only file): the
-#                            installer must go through.
+#                            installer must go through and leave the whole
+#                            installation, which the uninstaller, over a
+#                            read-only program file again, takes away.
 #   failed_upgrade           makes the installer fail after it has written its
 #                            files and its entry (a folder stands where the
-#                            shortcut goes): before any installation, and over
-#                            an earlier one with a program, version and
+#                            shortcut goes): before any installation, over an
+#                            entry's key without values, and over an earlier
+#                            installation with a program, version and
 #                            publisher of its own; checks that each time what
 #                            stood before stands as it was, value for value.
 #   unwritable_file          installs where the program's file cannot be
@@ -366,23 +369,35 @@ read_only_program)
     else
         as_user() { "$@"; }
     fi
-    user_instdir="$user_work/prefix/drive_c/Program Files/$name"
+    user_drive_c="$user_work/prefix/drive_c"
+    user_instdir="$user_drive_c/Program Files/$name"
+    user_shortcut="$user_drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$name.lnk"
     user_wine() {
         as_user env -C "$user_work" HOME="$user_work/tmp" TMPDIR="$user_work/tmp" WINEPREFIX="$user_work/prefix" \
             WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" "$@"
     }
-    user_install() {
-        log_line "wine installer.exe /S, as $(as_user id -un), in a copy of the prefix"
-        user_wine timeout 30 wine installer.exe /S </dev/null >>"$log" 2>&1
+    user_run() {
+        log_line "wine $*, as $(as_user id -un), in a copy of the prefix"
+        user_wine timeout 30 wine "$@" </dev/null >>"$log" 2>&1
     }
-    user_install || { fail "the installer exited with $?"; exit 1; }
+    user_run installer.exe /S || { fail "the installer exited with $?"; exit 1; }
     chmod a-w "$user_instdir/chengxi-water.exe"
     status=0
-    user_install || status=$?
+    user_run installer.exe /S || status=$?
     [ "$status" -eq 0 ] || fail "the installer exited with $status over a read-only program file that is not running"
     cmp -s "$program" "$user_instdir/chengxi-water.exe" \
         || fail "over a read-only program file: chengxi-water.exe is not the program built"
     [ ! -e "$user_instdir/chengxi-water.exe.old" ] || fail "over a read-only program file: chengxi-water.exe.old is left"
+    [ -f "$user_instdir/uninstall.exe" ] && [ -f "$user_shortcut" ] && user_run reg query "$key" \
+        || fail "over a read-only program file: the uninstaller, the shortcut or the Uninstall key is missing"
+
+    # The uninstaller takes a read-only program file away too.
+    chmod a-w "$user_instdir/chengxi-water.exe"
+    cp "$user_instdir/uninstall.exe" "$user_drive_c/uninstall.exe"
+    user_run cmd /c "C:\\uninstall.exe /S _?=$win_instdir" || fail "the uninstaller exited with $? over a read-only program file"
+    if [ -e "$user_instdir" ] || [ -e "$user_shortcut" ] || user_run reg query "$key"; then
+        fail "the uninstaller left some of the installation over a read-only program file"
+    fi
     ;;
 
 failed_upgrade)
@@ -390,6 +405,12 @@ failed_upgrade)
     # files in place and written its entry when the shortcut fails.
     mkdir -p "$shortcut"
     expect_failed_install "before any installation, with a folder in the shortcut's place"
+
+    # The entry's key standing without any value, as a tool that cleaned it
+    # out may leave it: the installer did not make it, and must not take it.
+    wine_run reg add "$key" /f || fail "cannot make the Uninstall key"
+    expect_failed_install "over an Uninstall key with no values, with a folder in the shortcut's place"
+    wine_run reg delete "$key" /f || true
 
     # An earlier installation: a program file, a version and a publisher of
     # its own, and a value the new one writes missing.
