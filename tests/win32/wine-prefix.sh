@@ -5,10 +5,12 @@
 # With LOCALE_DIR, it also builds there the glibc locales that the tests take
 # as the user's own (Wine follows LANG only for a locale glibc has built);
 # pass LOCPATH=LOCALE_DIR with LANG to use them. Each COPY is a copy of the
-# prefix for a program run in another user locale: Wine rewrites a prefix's
-# locale settings when LANG changes, which must not race with the programs
-# of the shared prefix. A copy whose name ends in "-light-text" gets a colour
-# scheme of white text on black, as a high-contrast black scheme has.
+# prefix for programs that must not share it: a run in another user locale
+# (Wine rewrites a prefix's locale settings when LANG changes, which must not
+# race with the programs of the shared prefix), or the tests that need the
+# keyboard focus (every window shown in a prefix takes its one foreground).
+# A copy whose name ends in "-light-text" gets a colour scheme of white text
+# on black, as a high-contrast black scheme has.
 # No display: Wine's null graphics driver, with a 1024 × 768 desktop. The
 # window's fonts, 宋体 and 华文新魏, are mapped to AR PL UMing and UKai
 # (Debian packages fonts-arphic-uming and fonts-arphic-ukai). A program that

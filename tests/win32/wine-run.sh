@@ -4,9 +4,11 @@
 #   wine-run.sh PREFIX PROGRAM.exe [ARGUMENT...]
 # The programs run this way are the test programs, which always print a
 # banner: a run that fails before printing anything is Wine failing to start
-# the program, and is tried once more.
+# the program, and is tried once more. CHENGXI_TEST_WINE_PREFIX, when set,
+# names the prefix instead: a test that needs the keyboard focus runs in one
+# of its own, where no other test's window can take the foreground from it.
 set -eu
-WINEPREFIX=$1
+WINEPREFIX=${CHENGXI_TEST_WINE_PREFIX:-$1}
 shift
 export WINEPREFIX
 export WINEDEBUG=${WINEDEBUG:--all}
